@@ -1,0 +1,135 @@
+#include "platform/textutil.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+
+namespace txt {
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string TrimLeft(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && IsSpace(s[i]))
+        ++i;
+    return std::string(s.substr(i));
+}
+
+std::string TrimRight(std::string_view s) {
+    size_t n = s.size();
+    while (n > 0 && IsSpace(s[n - 1]))
+        --n;
+    return std::string(s.substr(0, n));
+}
+
+std::string Trim(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && IsSpace(s[i]))
+        ++i;
+    size_t n = s.size();
+    while (n > i && IsSpace(s[n - 1]))
+        --n;
+    return std::string(s.substr(i, n - i));
+}
+
+bool IsBlank(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), IsSpace);
+}
+
+std::string Left(std::string_view s, long n) {
+    if (n <= 0)
+        return {};
+    return std::string(s.substr(0, static_cast<size_t>(n)));
+}
+
+std::string Mid(std::string_view s, long pos, long n) {
+    if (pos < 0)
+        pos = 0;
+    if (static_cast<size_t>(pos) >= s.size())
+        return {};
+    if (n < 0)
+        return std::string(s.substr(static_cast<size_t>(pos)));
+    return std::string(s.substr(static_cast<size_t>(pos), static_cast<size_t>(n)));
+}
+
+std::string Format(const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    va_list ap2;
+    va_copy(ap2, ap);
+    int n = std::vsnprintf(nullptr, 0, fmt, ap);
+    va_end(ap);
+    std::string out;
+    if (n > 0) {
+        out.resize(static_cast<size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), fmt, ap2);
+        out.resize(static_cast<size_t>(n));
+    }
+    va_end(ap2);
+    return out;
+}
+
+long ToInt(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && IsSpace(s[i]))
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        if (value < LLONG_MAX / 10)
+            value = value * 10 + (s[i] - '0');
+        ++i;
+    }
+    if (negative)
+        value = -value;
+    return static_cast<long>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+std::string DigitGroup(long value, int width) {
+    std::string s = Format("%0*ld", width, value);
+    if (static_cast<int>(s.size()) > width)
+        s.resize(static_cast<size_t>(width));
+    return s;
+}
+
+void PutDigitGroup(char* p, long value, int width) {
+    const std::string s = DigitGroup(value, width);
+    std::copy(s.begin(), s.end(), p);
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+int HexPairValue(char first, char second) {
+    const int hi = HexDigitValue(first);
+    if (hi < 0)
+        return 0;
+    const int lo = HexDigitValue(second);
+    return lo < 0 ? hi : hi * 16 + lo;
+}
+
+std::string ToHex(std::string_view bytes, const char* separator) {
+    std::string out;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += Format("%02x", static_cast<unsigned char>(bytes[i]));
+    }
+    return out;
+}
+
+} // namespace txt

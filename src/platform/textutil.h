@@ -1,0 +1,57 @@
+#pragma once
+// Helpers for the program's 8-bit text (code page 936 bytes held in
+// std::string). Every length, cut and search counts bytes.
+//
+// Trimming and searching for ASCII characters byte by byte is safe on
+// code page 936: the trail byte of a double-byte character is never below
+// 0x40, so it can never be taken for white space, a colon or a digit.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace txt {
+
+// Blank, tab, line feed, vertical tab, form feed, carriage return.
+bool IsSpace(char c);
+
+std::string Trim(std::string_view s);
+std::string TrimLeft(std::string_view s);
+std::string TrimRight(std::string_view s);
+
+// True when nothing but white space is left after trimming.
+bool IsBlank(std::string_view s);
+
+// Safe cuts: positions and counts outside the text are clamped.
+std::string Left(std::string_view s, long n);
+std::string Mid(std::string_view s, long pos, long n = -1);
+
+// printf-style formatting into a std::string.
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// The C integer conversion: leading white space, an optional sign, then
+// digits up to the first non-digit; no digits reads as 0. Saturates instead
+// of overflowing.
+long ToInt(std::string_view s);
+
+// A number printed zero-padded to at least `width` digits ("%0<width>d"),
+// cut to its first `width` characters: 123 in a two-character group gives
+// "12", -5 gives "-5", 7 gives "07".
+std::string DigitGroup(long value, int width);
+
+// Writes DigitGroup(value, width) at p (exactly `width` bytes).
+void PutDigitGroup(char* p, long value, int width);
+
+// Hex value of one character, or -1.
+int HexDigitValue(char c);
+
+// Two characters read as a hexadecimal number the way the C conversion
+// reads them: a first character that is no hex digit gives 0, a second that
+// is none gives the value of the first.
+int HexPairValue(char first, char second);
+
+// Lower-case two-digit hex of every byte, optionally separated.
+std::string ToHex(std::string_view bytes, const char* separator = "");
+
+} // namespace txt
