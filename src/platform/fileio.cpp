@@ -17,10 +17,13 @@ std::optional<std::string> ReadAll(const QString& path) {
 
 bool WriteAll(const QString& path, std::string_view bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write shows in write()'s result: a buffered one
+    // may fail only in the flush inside commit(), which Qt 6.4 does not
+    // report, and the truncated file would then replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
+    if (file.write(bytes.data(), size) != size || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
