@@ -14,7 +14,7 @@ CQvmCmd::CQvmCmd(int mode, char* buffer, int length)
         prompt::MessageBox("no assigned data");
         return;
     }
-    std::memset(buffer, '-', kFrameBufferSize);
+    std::memset(buffer, kFrameFill, kFrameBufferSize);
     buffer[kFrameBufferSize - 1] = '\0';
 }
 

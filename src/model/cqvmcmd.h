@@ -19,6 +19,8 @@
 #include <string_view>
 
 constexpr int kFrameBufferSize = 2048;
+// Every byte of a frame buffer that nothing writes holds this character.
+constexpr char kFrameFill = '-';
 constexpr int kMaxFrameDataLength = 2035; // 2035 + 13 = 2048
 
 // Frame codes.

@@ -1,8 +1,10 @@
 #include "model/cqvmeventstr.h"
 
+#include "model/cqvmcmd.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -204,4 +206,285 @@ void CQvmEventStr::SplitFields(const KindSpec& spec) {
     }
     const std::string_view tail = text.substr(colons.back() + 1);
     this->*spec.fields[colons.size() - 1] = spec.tailAsWritten ? std::string(tail) : txt::TrimLeft(tail);
+}
+
+// ---------------------------------------------------------------------------
+// Encoding
+
+namespace {
+
+// The data area of RS232 and compare events, and the hex digits it takes.
+constexpr int kSerialDataBytes = 32;
+constexpr int kSerialHexDigits = 2 * kSerialDataBytes;
+// IR data: 99 bytes from at most 198 hex digits, the rest the letter 'F'.
+constexpr int kIrDataBytes = 99;
+constexpr int kIrCodeDigits = 2 * kIrDataBytes;
+constexpr char kIrFill = 'F';
+
+// The device's code for a baud rate text; any other text runs at 9600.
+char BaudCode(const std::string& baud) {
+    static const char* const kBauds[] = {"2400",  "4800",  "9600",  "14400",
+                                         "19200", "38400", "57600", "115200"};
+    for (int i = 0; i < 8; ++i)
+        if (baud == kBauds[i])
+            return static_cast<char>('1' + i);
+    return '3';
+}
+
+// Bytes from pairs of hex digits; an odd last digit is dropped.
+std::string HexBytes(std::string_view digits) {
+    std::string bytes;
+    for (size_t i = 0; i + 1 < digits.size(); i += 2)
+        bytes.push_back(static_cast<char>(txt::HexPairValue(digits[i], digits[i + 1])));
+    return bytes;
+}
+
+long Num(const std::string& field) {
+    return txt::ToInt(field);
+}
+
+} // namespace
+
+void CQvmEventStr::Put(std::string_view bytes) {
+    if (m_pOutBuf)
+        std::copy(bytes.begin(), bytes.end(), m_pOutBuf + m_nPos);
+    m_nPos += static_cast<int>(bytes.size());
+}
+
+void CQvmEventStr::PutGroup(long value, int width) {
+    Put(txt::DigitGroup(value, width));
+}
+
+int CQvmEventStr::GetCode() const {
+    return KindOfWord(txt::Trim(m_strWord));
+}
+
+int CQvmEventStr::Encode() {
+    PutGroup(GetCode(), 2);
+    // The word field holds one of the ten words or nothing: four NUL bytes
+    // stand for an empty one.
+    std::string word = m_strWord.substr(0, 4);
+    word.resize(4, '\0');
+    Put(word);
+    WriteBlock();
+    WriteData();
+    return m_nPos;
+}
+
+void CQvmEventStr::WriteBlock() {
+    if (!FindKind(m_nKind))
+        return;
+    const int start = m_nPos;
+    Put(std::string(12, '0'));
+    m_nPos = start;
+    switch (m_nKind) {
+    case kEventRs232:
+        // One character each: port, baud, data bits, stop bits, parity and
+        // send mode; then count and interval. The data length digits come
+        // with the data.
+        PutGroup(Num(m_strRsPort) + 1, 1);
+        Put(std::string(1, BaudCode(m_strRsBaud)));
+        PutGroup(Num(m_strRsDataBits) + 1, 1);
+        PutGroup(Num(m_strRsStopBits) + 1, 1);
+        PutGroup(Num(m_strRsParity) + 1, 1);
+        PutGroup(Num(m_strRsSendMode) + 1, 1);
+        PutGroup(Num(m_strRsCount), 2);
+        PutGroup(Num(m_strRsInterval), 2);
+        break;
+    case kEventIr:
+        WriteGroupBlock({Num(m_strIrPort) + 1, Num(m_strIrCarrier), Num(m_strIrSendMode) + 1,
+                         Num(m_strIrCount), Num(m_strIrInterval)},
+                        "99");
+        break;
+    case kEventGpio:
+        WriteGpioBlock();
+        break;
+    case kEventRelay:
+        WriteRelayBlock();
+        break;
+    case kEventDelay:
+        WriteDelayBlock();
+        break;
+    case kEventCmp:
+        WriteCmpBlock();
+        break;
+    case kEventLed:
+        WriteLedBlock();
+        break;
+    case kEventPage:
+        WritePageBlock();
+        break;
+    case kEventLoop:
+        WriteLoopBlock();
+        break;
+    case kEventToggle:
+        WriteToggleBlock();
+        break;
+    default:
+        break;
+    }
+}
+
+void CQvmEventStr::WriteGroupBlock(std::initializer_list<long> groups, std::string_view lengthDigits) {
+    int used = 0;
+    for (long value : groups) {
+        PutGroup(value, 2);
+        used += 2;
+    }
+    Put(std::string(static_cast<size_t>(10 - used), '0'));
+    Put(lengthDigits);
+}
+
+void CQvmEventStr::WriteGpioBlock() {
+    WriteGroupBlock({Num(m_strGpioPort) + 1, Num(m_strGpioDirection)}, "01");
+}
+
+void CQvmEventStr::WriteRelayBlock() {
+    WriteGroupBlock({Num(m_strRelayPort) + 1}, "01");
+}
+
+void CQvmEventStr::WriteDelayBlock() {
+    WriteGroupBlock({}, "07");
+}
+
+void CQvmEventStr::WriteCmpBlock() {
+    // Ports 01-09 compare for equality, 11-19 for inclusion.
+    std::string port = txt::DigitGroup(Num(m_strCmpPort) + 1, 2);
+    if (m_strCmpMode == "1")
+        port[0] = '1';
+    Put(port);
+    Put("00000000");
+}
+
+void CQvmEventStr::WriteLedBlock() {
+    WriteGroupBlock({Num(m_strLedButton) + 1}, "01");
+}
+
+void CQvmEventStr::WritePageBlock() {
+    WriteGroupBlock({Num(m_strPageClass) + 1, Num(m_strPageStart) + 1}, "01");
+}
+
+// The loop ID and key number are the numbers the Loop page shows, from 1.
+void CQvmEventStr::WriteLoopBlock() {
+    WriteGroupBlock({Num(m_strLoopId), Num(m_strLoopKeyNo)}, "01");
+}
+
+void CQvmEventStr::WriteToggleBlock() {
+    WriteGroupBlock({Num(m_strToggleButton) + 1, Num(m_strToggleStart) + 1}, "01");
+}
+
+void CQvmEventStr::WriteData() {
+    switch (m_nKind) {
+    case kEventRs232:
+        WriteRs232Data();
+        break;
+    case kEventIr:
+        WriteIrData();
+        break;
+    case kEventGpio:
+        WriteGpioData();
+        break;
+    case kEventRelay:
+        WriteRelayData();
+        break;
+    case kEventDelay:
+        WriteDelayData();
+        break;
+    case kEventCmp:
+        WriteCmpData();
+        break;
+    case kEventLed:
+        WriteLedData();
+        break;
+    case kEventPage:
+    case kEventLoop:
+    case kEventToggle:
+        // The device reads one data byte that these kinds do not use; it
+        // holds the frame buffer's fill, whatever the caller's buffer held.
+        Put(std::string(1, kFrameFill));
+        break;
+    default:
+        break;
+    }
+}
+
+void CQvmEventStr::WriteRs232Data() {
+    WriteSerialData(m_strRsFormat, m_strRsEndChar, m_strRsData);
+}
+
+void CQvmEventStr::WriteCmpData() {
+    WriteSerialData(m_strCmpFormat, m_strCmpEndChar, m_strCmpData);
+}
+
+void CQvmEventStr::WriteSerialData(const std::string& format, const std::string& endChar,
+                                   const std::string& data) {
+    std::string area;
+    switch (Num(format)) {
+    case 0: // ASCII text, with its end bytes
+        area = data;
+        switch (Num(endChar)) {
+        case 1:
+            if (area.size() >= kSerialDataBytes)
+                area.resize(kSerialDataBytes - 1);
+            area += '\r';
+            break;
+        case 2:
+            if (area.size() >= kSerialDataBytes - 1)
+                area.resize(kSerialDataBytes - 2);
+            area += "\r\n";
+            break;
+        default:
+            if (area.size() > kSerialDataBytes)
+                area.resize(kSerialDataBytes);
+            break;
+        }
+        break;
+    case 1: { // hex byte pairs; blanks between them do not count
+        std::string digits;
+        for (char c : data)
+            if (c != ' ')
+                digits.push_back(c);
+        if (digits.size() > kSerialHexDigits)
+            digits.resize(kSerialHexDigits);
+        area = HexBytes(digits);
+        break;
+    }
+    default:
+        // No data, but the event keeps its full size: the device finds the
+        // events of a frame by their fixed sizes.
+        break;
+    }
+    PutGroup(static_cast<long>(area.size()), 2);
+    area.resize(kSerialDataBytes, kFrameFill);
+    Put(area);
+}
+
+void CQvmEventStr::WriteIrData() {
+    std::string_view code = m_strIrCode;
+    if (code.size() > kIrCodeDigits) {
+        prompt::MessageBox("rs232 data over");
+        code = code.substr(0, kIrCodeDigits);
+    }
+    std::string area = HexBytes(code);
+    area.resize(kIrDataBytes, kIrFill);
+    Put(area);
+}
+
+void CQvmEventStr::WriteGpioData() {
+    PutGroup(Num(m_strGpioLevel), 1);
+}
+
+void CQvmEventStr::WriteRelayData() {
+    PutGroup(Num(m_strRelayState), 1);
+}
+
+void CQvmEventStr::WriteDelayData() {
+    PutGroup(Num(m_strDelayHour), 2);
+    PutGroup(Num(m_strDelayMinute), 2);
+    PutGroup(Num(m_strDelaySecond), 2);
+    PutGroup(Num(m_strDelayHalf), 1);
+}
+
+void CQvmEventStr::WriteLedData() {
+    PutGroup(Num(m_strLedLight), 1);
 }

@@ -12,6 +12,7 @@
 // word with too few colons shows the kind's message and leaves every field
 // (the word too) empty.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -110,6 +111,30 @@ public:
     std::string GetToggleButton() const { return m_strToggleButton; }
     std::string GetToggleStart() const { return m_strToggleStart; }
 
+    // --- Encoding for upload -------------------------------------------------
+    // Encoded event, offsets from the write position on entry:
+    //   0   2   event code "%02d" (GetCode; "00" for an empty or unknown word)
+    //   2   4   the word field's first four bytes, NUL bytes where it is empty
+    //   6   10  parameter characters of the kind, '0' where none is given
+    //   16  2   data length digits
+    //   18  n   data part
+    // Sizes: UART 50, INFR 117, DELY 25, UCMP 50, the other kinds 19, an
+    // unknown word 6.
+
+    // The event code from the word field (trimmed): 60-69, or 0.
+    int GetCode() const;
+    // Writes the whole event and returns the write position after it. The
+    // writers advance the position by exactly the bytes they own; without an
+    // output buffer (the display form) they write nothing but still advance.
+    int Encode();
+    void WriteBlock();
+    void WriteData();
+
+    // --- Event List -----------------------------------------------------------
+    // Both are empty for an unknown word and for a text whose parse failed.
+    std::string GetTypeName() const;
+    std::string GetDescription() const;
+
 private:
     struct KindSpec;
     static const KindSpec kKinds[10];
@@ -127,6 +152,33 @@ private:
     void ParseLoop();
     void ParseToggle();
     void SplitFields(const KindSpec& spec);
+
+    void WriteGpioBlock();
+    void WriteRelayBlock();
+    void WriteDelayBlock();
+    void WriteCmpBlock();
+    void WriteLedBlock();
+    void WritePageBlock();
+    void WriteLoopBlock();
+    void WriteToggleBlock();
+
+    void WriteRs232Data();
+    void WriteIrData();
+    void WriteGpioData();
+    void WriteRelayData();
+    void WriteDelayData();
+    void WriteCmpData();
+    void WriteLedData();
+    // The 2 data length digits and the 32-byte data area of RS232 and
+    // compare events.
+    void WriteSerialData(const std::string& format, const std::string& endChar, const std::string& data);
+    // The 12 characters from offset 6 of the kinds whose parameters are
+    // two-character groups: the groups from the start, '0' after them, the
+    // fixed data length digits last.
+    void WriteGroupBlock(std::initializer_list<long> groups, std::string_view lengthDigits);
+
+    void Put(std::string_view bytes);
+    void PutGroup(long value, int width);
 
     char* m_pOutBuf = nullptr;
     int m_nPos = 0;
