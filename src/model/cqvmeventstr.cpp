@@ -26,6 +26,8 @@ struct CQvmEventStr::KindSpec {
     // Shown when the text has fewer than N colons.
     const char* failMessage;
     void (CQvmEventStr::*parser)();
+    // The Event List's type name.
+    const char* typeName;
 };
 
 // The ten kinds, in the order in which their words are compared.
@@ -41,7 +43,8 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strRsInterval, &CQvmEventStr::m_strRsInterval, &CQvmEventStr::m_strRsData},
      true,
      "rs232 : Initialization failed",
-     &CQvmEventStr::ParseRs232},
+     &CQvmEventStr::ParseRs232,
+     "RS232"},
     {"INFR",
      kEventIr,
      9,
@@ -50,7 +53,8 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strIrInterval, &CQvmEventStr::m_strIrCodeLen, &CQvmEventStr::m_strIrCode},
      false,
      "ir : Initialization failed",
-     &CQvmEventStr::ParseIr},
+     &CQvmEventStr::ParseIr,
+     "IR"},
     {"GPIO",
      kEventGpio,
      5,
@@ -58,14 +62,16 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strGpioLevel, &CQvmEventStr::m_strGpioLevelAgain},
      false,
      "GPIO : Initialization failed",
-     &CQvmEventStr::ParseGpio},
+     &CQvmEventStr::ParseGpio,
+     "GPIO"},
     {"RELY",
      kEventRelay,
      3,
      {&CQvmEventStr::m_strRelayPort, &CQvmEventStr::m_strRelayState, &CQvmEventStr::m_strRelayStateAgain},
      false,
      "Relay : Initialization failed",
-     &CQvmEventStr::ParseRelay},
+     &CQvmEventStr::ParseRelay,
+     "Relay"},
     {"DELY",
      kEventDelay,
      5,
@@ -73,7 +79,8 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strDelayHalf, &CQvmEventStr::m_strDelayPacked},
      false,
      "Delay : not enougth",
-     &CQvmEventStr::ParseDelay},
+     &CQvmEventStr::ParseDelay,
+     "Delay"},
     {"UCMP",
      kEventCmp,
      6,
@@ -81,14 +88,16 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strCmpEndChar, &CQvmEventStr::m_strCmpMode, &CQvmEventStr::m_strCmpData},
      true,
      "Compare : Initialization failed",
-     &CQvmEventStr::ParseCmp},
+     &CQvmEventStr::ParseCmp,
+     "Compare"},
     {"LEDP",
      kEventLed,
      3,
      {&CQvmEventStr::m_strLedButton, &CQvmEventStr::m_strLedLight, &CQvmEventStr::m_strLedLightAgain},
      false,
      "LED : Initialization failed",
-     &CQvmEventStr::ParseLed},
+     &CQvmEventStr::ParseLed,
+     "Led"},
     {"ENPG",
      kEventPage,
      4,
@@ -96,7 +105,8 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strPageTail},
      false,
      "Page : Initialization failed",
-     &CQvmEventStr::ParsePage},
+     &CQvmEventStr::ParsePage,
+     "Page"},
     {"CASD",
      kEventLoop,
      4,
@@ -104,7 +114,8 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strLoopTail},
      false,
      "Loop : Initialization failed",
-     &CQvmEventStr::ParseLoop},
+     &CQvmEventStr::ParseLoop,
+     "Loop"},
     {"LTOG",
      kEventToggle,
      4,
@@ -112,7 +123,8 @@ const CQvmEventStr::KindSpec CQvmEventStr::kKinds[10] = {
       &CQvmEventStr::m_strToggleTail},
      false,
      "toggle : Initialization failed",
-     &CQvmEventStr::ParseToggle},
+     &CQvmEventStr::ParseToggle,
+     "Toggle"},
 };
 
 const CQvmEventStr::KindSpec* CQvmEventStr::FindKind(int kind) {
@@ -487,4 +499,97 @@ void CQvmEventStr::WriteDelayData() {
 
 void CQvmEventStr::WriteLedData() {
     PutGroup(Num(m_strLedLight), 1);
+}
+
+// ---------------------------------------------------------------------------
+// Event List texts
+
+namespace {
+
+// "[name][separator]" when the name is not blank.
+std::string NamePiece(const std::string& name, const char* separator) {
+    const std::string trimmed = txt::Trim(name);
+    return trimmed.empty() ? std::string() : trimmed + separator;
+}
+
+// A 0-based index shown from 1.
+std::string PlusOne(const std::string& field) {
+    return std::to_string(Num(field) + 1);
+}
+
+// How often an RS232 or IR event is sent, after "Send "; nothing for an
+// unknown send mode.
+std::string SendPiece(const std::string& mode, const std::string& count, const std::string& interval) {
+    switch (Num(mode)) {
+    case 0:
+        return "Once";
+    case 1:
+        return "No.:" + count + ",Time:" + interval;
+    case 2:
+        return "Continue,Time:" + interval;
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::string CQvmEventStr::GetTypeName() const {
+    const KindSpec* spec = FindKind(KindOfWord(m_strWord));
+    return spec ? spec->typeName : std::string();
+}
+
+std::string CQvmEventStr::GetDescription() const {
+    std::string d;
+    switch (KindOfWord(m_strWord)) {
+    case kEventRs232: {
+        d = NamePiece(m_strRsEventName, ",");
+        const std::string function = txt::Trim(m_strRsFunction);
+        if (!function.empty())
+            d += "Fun:" + function + ",";
+        d += "Baud:" + m_strRsBaud + ",Port:" + PlusOne(m_strRsPort) + ",Send ";
+        d += SendPiece(m_strRsSendMode, m_strRsCount, m_strRsInterval);
+        break;
+    }
+    case kEventIr:
+        d = "Lib:" + m_strIrLibName + ",Fun:" + m_strIrFunction + ",Port:" + PlusOne(m_strIrPort) + ",Send ";
+        d += SendPiece(m_strIrSendMode, m_strIrCount, m_strIrInterval);
+        break;
+    case kEventGpio:
+        d = NamePiece(m_strGpioEventName, ",") + "Port " + PlusOne(m_strGpioPort) + " ";
+        d += Num(m_strGpioDirection) == 0 ? "as Input" : "as Output " + m_strGpioLevel;
+        break;
+    case kEventRelay:
+        d = "Port " + PlusOne(m_strRelayPort) + " " + (Num(m_strRelayState) == 0 ? "On" : "Off");
+        break;
+    case kEventDelay:
+        d = "Time Hour:" + m_strDelayHour + " Minute:" + m_strDelayMinute + " Second:" + m_strDelaySecond +
+            (Num(m_strDelayHalf) == 0 ? "s" : ".5s");
+        break;
+    case kEventCmp:
+        d = NamePiece(m_strCmpEventName, ", ") + "Port " + PlusOne(m_strCmpPort) + " ";
+        break;
+    case kEventLed: {
+        static const char* const kLights[] = {"On", "Off", "On/All Off", "On/Group Off"};
+        const long light = Num(m_strLedLight);
+        d = "Button " + PlusOne(m_strLedButton) + " " +
+            (light >= 0 && light < 4 ? kLights[light] : m_strLedLight);
+        break;
+    }
+    case kEventPage:
+        d = NamePiece(m_strPageEventName, ", ") + "Page Class:" + PlusOne(m_strPageClass) +
+            ", Start No.:" + PlusOne(m_strPageStart);
+        break;
+    case kEventLoop:
+        // Loop ID and key number are the numbers the Loop page shows.
+        d = NamePiece(m_strLoopEventName, ", ") + "ID:" + m_strLoopId + ", Action Key:" + m_strLoopKeyNo;
+        break;
+    case kEventToggle:
+        d = NamePiece(m_strToggleEventName, ", ") + "Button " + PlusOne(m_strToggleButton) + " : Start No. " +
+            PlusOne(m_strToggleStart);
+        break;
+    default:
+        break;
+    }
+    return d;
 }

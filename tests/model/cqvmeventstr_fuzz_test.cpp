@@ -1,4 +1,5 @@
-// Thousands of random and mutated event texts through parsing and encoding.
+// Thousands of random and mutated event texts through parsing, the Event
+// List texts and encoding.
 // Under the sanitizers any read or write outside a text or the exact-size
 // output buffer fails the test; the encoded size must always be the kind's.
 
@@ -154,6 +155,14 @@ TEST(EventFuzz, RandomAndMutatedTexts) {
 
         CQvmEventStr shown(text);
         const std::string word = shown.GetWord();
+        // A known word parsed whole has both Event List texts; anything else
+        // has neither.
+        const std::string typeName = shown.GetTypeName();
+        const std::string description = shown.GetDescription();
+        if (word.empty() != typeName.empty() || word.empty() != description.empty()) {
+            ADD_FAILURE() << "type name '" << typeName << "', description '" << description << "': " << text;
+            ++failures;
+        }
         if (!word.empty() && CQvmEventStr::KindOfWord(word) != shown.GetKind()) {
             ADD_FAILURE() << "word and kind disagree: " << text;
             ++failures;
