@@ -7,6 +7,6 @@ source "$here/scripts/deps.sh"
 ensure_packages xvfb xauth
 
 build="$here/build/run"
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVM_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
-exec "$build/src/dvsetup" "$@"
+exec "$build/vorle-control" "$@"

@@ -1,0 +1,202 @@
+#pragma once
+// The main window: the key panel of the device model, the Action List and
+// the Event List with the event pages, the port-mode and device-ID boxes, the
+// connection status and the menu. It owns the 36 keys for its whole life.
+//
+// Controls are placed from the dialog layout given in dialog units (see
+// DialogRect) and are direct children of Client(), whose coordinates are the
+// dialog's client coordinates. Every control's object name is its control id
+// in decimal ("1146"); menu actions are named by their command ids
+// ("32783"). Other parts of the program reach the window through
+// MainDialog().
+//
+// The methods are spread over several files by subject: cravlodlg.cpp
+// (start-up, menu, status, closing, Enter, resizing), cravlodlg_panel.cpp
+// (key panel and key clicks), cravlodlg_settings.cpp (settings, device model,
+// port mode), cravlodlg_lists.cpp (the lists and event pages) and
+// cravlodlg_project.cpp (project files).
+
+#include "app/keypanellayout.h"
+#include "controls/cbasebutton.h"
+#include "model/keyrecord.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <string>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+
+// Control ids of the main window.
+namespace dlgid {
+constexpr int kVerticalLine = 1004;
+constexpr int kHorizontalLine = 1005;
+constexpr int kFramePanel = 1012;    // "Panel Set"
+constexpr int kLabelPortMode = 1183; // "Enable RS232/IR:"
+constexpr int kComboPortMode = 1146;
+constexpr int kLabelDeviceId = 1200; // "ID No."
+constexpr int kComboDeviceId = 1149;
+constexpr int kFrameActionList = 1204; // "Action List"
+constexpr int kDelAction = 1017;
+constexpr int kRefre = 1018;
+constexpr int kClearAllActions = 1019;
+constexpr int kActionList = 1015;
+constexpr int kLabelConnection = 1201; // "Device Connection:"
+constexpr int kStaticConnected = 1190;
+constexpr int kStaticDisconnected = 1191;
+constexpr int kStaticAwaiting = 1192;
+constexpr int kFrameEventSet = 1006; // "Event Set"
+constexpr int kEventSetList = 1010;
+constexpr int kTabPlaceholder = 1024; // hidden; its rectangle places the tab control
+constexpr int kEventTabs = 1011;
+constexpr int kFrameEventList = 1203; // "Event List"
+constexpr int kDelEvent = 1020;
+constexpr int kUp = 1021;
+constexpr int kDown = 1022;
+constexpr int kClearAllEvents = 1023;
+constexpr int kEventList = 1016;
+constexpr int kFirstKey = 0x1200; // keys 0x1200 to 0x1223
+constexpr int kLastKeyCommand = 0x1230;
+} // namespace dlgid
+
+// Menu command ids.
+namespace cmdid {
+constexpr int kFileNew = 32784;
+constexpr int kFileOpen = 32774;
+constexpr int kFileSave = 32775;
+constexpr int kFileSaveAs = 32776;
+constexpr int kSystemPanel = 32783; // device model 0; checked while the model is 0
+constexpr int kConnectionUsb = 32772;
+constexpr int kConnectionDisconnect = 32778;
+constexpr int kConnectionUpload = 32777;
+constexpr int kConnectionClear = 32780;
+constexpr int kHelpAbout = 32785;
+} // namespace cmdid
+
+class CravloDlg : public QMainWindow {
+    Q_OBJECT
+public:
+    // `args` are the command-line arguments after the program name; the
+    // first, if any, names a project to open.
+    explicit CravloDlg(const QStringList& args = {}, QWidget* parent = nullptr);
+    ~CravloDlg() override;
+
+    // The dialog's client area; every control is a direct child of it.
+    QWidget* Client() const { return m_client; }
+    // A rectangle in dialog units as pixels of the client area.
+    static QRect DialogRect(int x, int y, int width, int height);
+    // The pixel rectangle of a control of the window's layout (also of the
+    // lists, list buttons and list box the lists code creates); empty for an
+    // unknown id.
+    static QRect TemplateRect(int id);
+    // The client size the layout is drawn for.
+    static QSize DesignClientSize();
+    // The control with that id, or nullptr.
+    QWidget* Control(int id) const;
+    QAction* MenuAction(int command) const;
+
+    // Start-up steps, in order; run by the constructor.
+    void OnInitDialog();
+    void RedrawAll();
+
+    // ----- key panel and key clicks (cravlodlg_panel.cpp)
+    void BuildPanel();
+    void BuildPanelModel0();
+    void BuildPanelModel1();
+    void BuildPanelModel2();
+    // Empties every key action of every key, removes the key buttons from the
+    // panel and deletes the rows of both lists.
+    void ClearAllKeys();
+    void OnKeyButton(int id);
+    // The "Panel Set" frame's rectangle in client coordinates.
+    QRect PanelFrameRect() const;
+
+    // ----- settings, device model, port mode (cravlodlg_settings.cpp)
+    void InitCombos();
+    void LoadSettings();
+    void ApplyModel(int model, int port);
+    // The user chose entry `index` of the port-mode box.
+    void OnCbnSelchangeComboPortMode(int index);
+    void OnCbnSelchangeComboDeviceId(int index);
+    void OnSystemPanel();
+
+    // ----- connection status
+    // Shows "Awaiting Connection" when a USB-serial port is present, else
+    // "Disconnected"; hides "Connected".
+    void ShowConnectionStatus();
+
+    // ----- lists and event pages (cravlodlg_lists.cpp)
+    void InitActionList();
+    void InitEventPages();
+    void InitEventList();
+    // Deletes every row of the Action List and of the Event List.
+    void DeleteAllListRows();
+    // After a key click added a key action: rebuilds the key's rows of the
+    // Action List, sorts, and selects the row of (key, slot); shows
+    // `noRowMessage` and selects row 0 when it has none. Repaints the list.
+    void ShowAddedKeyAction(int key, int slot, const std::string& noRowMessage);
+
+    // ----- project files (cravlodlg_project.cpp)
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    // True when the project was written (false: cancelled or failed).
+    bool OnFileSaveAs();
+    void LoadProject(const QString& path);
+
+    // ----- closing, About
+    // The close question; true when the window may close.
+    bool OnClose();
+    void OnHelpAbout();
+
+    // ----- members
+    std::array<CBaseButton, kKeyCount> m_keys;
+    QComboBox* m_comboPortMode = nullptr; // 1146
+    QComboBox* m_comboDeviceId = nullptr; // 1149
+    int m_nDeviceId = 0;
+    int m_nPortMode = 0;
+    QMenuBar* m_menu = nullptr;
+    int m_nModel = 1;
+    int m_nSelKey = 0;
+    int m_nSelSlot = 0;
+    QIcon m_hIcon;
+    QLabel* m_labelPortMode = nullptr; // 1183
+    int m_cxOld = 0;
+    int m_cyOld = 0;
+    QLabel* m_staticConnected = nullptr;    // 1190
+    QLabel* m_staticDisconnected = nullptr; // 1191
+    QLabel* m_staticAwaiting = nullptr;     // 1192
+    QGroupBox* m_framePanel = nullptr;      // 1012
+
+signals:
+    // The window was closed after the close question; the program ends.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    QAction* AddMenuCommand(QMenu* menu, const QString& text, int command, void (CravloDlg::*handler)());
+    // Moves every control of the client area to its place in the layout at
+    // the first show, scaled by the ratio of the client sizes.
+    void ScaleControls();
+    void BuildPanelOfModel(int model);
+
+    QStringList m_args;
+    QWidget* m_client = nullptr;
+    QSize m_baseClientSize; // client size at the first show
+    bool m_shown = false;
+};
+
+// The main window of the running program, or nullptr.
+CravloDlg* MainDialog();

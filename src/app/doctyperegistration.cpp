@@ -1,0 +1,119 @@
+#include "app/doctyperegistration.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace doctype {
+
+QString MimePackageText(const QString& mimeType, const QString& pattern, const QString& comment) {
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                          "  <mime-type type=\"%1\">\n"
+                          "    <comment>%2</comment>\n"
+                          "    <glob pattern=\"%3\"/>\n"
+                          "  </mime-type>\n"
+                          "</mime-info>\n")
+        .arg(mimeType.toHtmlEscaped(), comment.toHtmlEscaped(), pattern.toHtmlEscaped());
+}
+
+QString QuoteExecArgument(const QString& path) {
+    // Inside the quotes '"', '`', '$' and '\' take a backslash; '%' is
+    // doubled so it is no field code. The Exec value is then a string of the
+    // entry, where '\' and control characters are escaped once more.
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        if (c == '%')
+            quoted += '%';
+        quoted += c;
+    }
+    quoted += '"';
+    QString escaped;
+    for (const QChar c : quoted) {
+        switch (c.unicode()) {
+        case '\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case '\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        case '\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString DesktopEntryText(const QString& executable, const QString& mimeType) {
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Vorle-Control\n"
+                          "Exec=%1 %f\n"
+                          "MimeType=%2;\n"
+                          "Terminal=false\n"
+                          "NoDisplay=true\n")
+        .arg(QuoteExecArgument(executable), mimeType);
+}
+
+} // namespace doctype
+
+namespace {
+
+// Writes the file when its content differs; true when it was written.
+bool WriteIfChanged(const QString& path, const QByteArray& content) {
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == content)
+        return false;
+    existing.close();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(content);
+    return file.commit();
+}
+
+// Runs a desktop cache tool on `folder` when it is installed; its outcome
+// does not matter.
+void RefreshCache(const QString& tool, const QString& folder) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (!program.isEmpty())
+        QProcess::startDetached(program, {folder});
+}
+
+} // namespace
+
+void RegisterFileType(const QString& extension, const QString& executable, const QString& mimeType,
+                      const QString& description) {
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataHome.isEmpty())
+        return;
+    const QString mimeFolder = dataHome + "/mime";
+    const QString applications = dataHome + "/applications";
+    const bool mimeChanged =
+        WriteIfChanged(mimeFolder + "/packages/" + doctype::kMimePackageFileName,
+                       doctype::MimePackageText(mimeType, "*" + extension, description).toUtf8());
+    const bool desktopChanged = WriteIfChanged(applications + "/" + doctype::kDesktopFileName,
+                                               doctype::DesktopEntryText(executable, mimeType).toUtf8());
+    if (mimeChanged)
+        RefreshCache(QStringLiteral("update-mime-database"), mimeFolder);
+    if (desktopChanged)
+        RefreshCache(QStringLiteral("update-desktop-database"), applications);
+}
+
+void RegisterDocumentType() {
+    RegisterFileType(QStringLiteral(".dvp"), QCoreApplication::applicationFilePath(),
+                     QString::fromLatin1(doctype::kMimeType), QString::fromLatin1(doctype::kDescription));
+}

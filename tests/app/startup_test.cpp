@@ -1,0 +1,87 @@
+// Start-up of the main window: the settings file, the key panel of the
+// stored device model and the port-mode box. Set QVM_SCREENSHOT_DIR to keep
+// a picture of each model's window.
+#include "mainwindowfixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+
+namespace {
+
+void SaveScreenshot(QWidget& w, const char* name) {
+    const QByteArray dir = qgetenv("QVM_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        w.grab().save(QString::fromUtf8(dir) + "/" + name);
+}
+
+QComboBox* PortModeBox(CravloDlg& dlg) {
+    return qobject_cast<QComboBox*>(dlg.Control(1146));
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartCreatesSettingsAndShowsTheModel0Panel) {
+    CravloDlg& dlg = Start();
+    SaveScreenshot(dlg, "model0.png");
+
+    EXPECT_EQ(ReadSettings(), "[SYSTEM]\r\nMACHINE_TYPE=0\r\n");
+    EXPECT_EQ(dlg.windowTitle(), "Vorle-Control");
+    EXPECT_EQ(dlg.m_nModel, 0);
+    EXPECT_EQ(dlg.m_nPortMode, 0);
+    for (int i = 0; i < 32; ++i) {
+        auto* key = dlg.findChild<CBaseButton*>(QString::number(0x1200 + i));
+        ASSERT_NE(key, nullptr) << i;
+        EXPECT_TRUE(key->isVisible()) << i;
+        EXPECT_EQ(key->m_strName, std::to_string(i + 1));
+        EXPECT_EQ(key->m_strCaption, std::to_string(i + 1));
+        EXPECT_EQ(key->m_nKeyType, i < 8 ? 0 : 3) << i;
+    }
+    const char* systemNames[] = {"IOL", "IOH", "Time", "Start"};
+    for (int i = 32; i < 36; ++i) {
+        const CBaseButton& key = dlg.m_keys[size_t(i)];
+        EXPECT_TRUE(key.isVisible());
+        EXPECT_EQ(key.m_strName, systemNames[i - 32]);
+        EXPECT_EQ(key.m_strCaption, std::to_string(i + 1));
+        EXPECT_EQ(key.m_nKeyType, 4);
+        EXPECT_EQ(key.m_nColorScheme, 4);
+    }
+    EXPECT_TRUE(dlg.MenuAction(32783)->isChecked());
+    EXPECT_TRUE(PortModeBox(dlg)->isEnabled());
+    EXPECT_EQ(PortModeBox(dlg)->currentText(), "RS232(1),(2)");
+    auto* disconnected = qobject_cast<QLabel*>(dlg.Control(1191));
+    EXPECT_TRUE(disconnected->isVisible());
+    EXPECT_EQ(disconnected->text(), "Disconnected");
+    EXPECT_FALSE(dlg.Control(1190)->isVisible());
+    EXPECT_FALSE(dlg.Control(1192)->isVisible());
+}
+
+TEST_F(MainWindowTest, Model1KeepsThePortModeBoxShownButDisabled) {
+    WriteSettings("[SYSTEM]\r\nMACHINE_TYPE=1\r\nMACHINE_PORT=2\r\n");
+    CravloDlg& dlg = Start();
+    SaveScreenshot(dlg, "model1.png");
+
+    EXPECT_EQ(dlg.m_nModel, 1);
+    EXPECT_EQ(dlg.m_nPortMode, 2);
+    EXPECT_TRUE(PortModeBox(dlg)->isVisible());
+    EXPECT_FALSE(PortModeBox(dlg)->isEnabled());
+    EXPECT_EQ(PortModeBox(dlg)->currentText(), "RS232(1),IR 3");
+    EXPECT_FALSE(dlg.MenuAction(32783)->isChecked());
+    // The settings are read, not rewritten.
+    EXPECT_EQ(ReadSettings(), "[SYSTEM]\r\nMACHINE_TYPE=1\r\nMACHINE_PORT=2\r\n");
+}
+
+TEST_F(MainWindowTest, Model2HidesThePortModeBox) {
+    WriteSettings("[system]\nmachine_type = 2\nMACHINE_PORT=3\n");
+    CravloDlg& dlg = Start();
+    SaveScreenshot(dlg, "model2.png");
+
+    EXPECT_EQ(dlg.m_nModel, 2);
+    EXPECT_EQ(dlg.m_nPortMode, 0);
+    EXPECT_FALSE(PortModeBox(dlg)->isVisible());
+    EXPECT_FALSE(dlg.Control(1183)->isVisible());
+    EXPECT_TRUE(dlg.Control(1149)->isVisible());
+    EXPECT_EQ(dlg.m_keys[18].m_nKeyType, 0);
+    EXPECT_EQ(dlg.m_keys[19].m_nKeyType, 3);
+}
