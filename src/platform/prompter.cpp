@@ -30,8 +30,8 @@ Prompter* SetPrompter(Prompter* prompter) { return g_prompter.exchange(prompter)
 Prompter* CurrentPrompter() { return g_prompter.load(); }
 
 Answer MessageBox(const std::string& text, Buttons buttons, const std::string& caption,
-                  Answer defaultAnswer) {
-    MessageRequest request{text, caption, buttons, defaultAnswer};
+                  Answer defaultAnswer, Icon icon) {
+    MessageRequest request{text, caption, buttons, defaultAnswer, icon};
     return OnUiThread([&] {
         if (Prompter* p = CurrentPrompter())
             return p->Message(request);

@@ -16,12 +16,16 @@ namespace prompt {
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
+// Default: exclamation for Ok and OkCancel, question for YesNo and
+// YesNoCancel, as the framework's message boxes choose when none is given.
+enum class Icon { Default, None, Information, Warning, Question, Critical };
 
 struct MessageRequest {
     std::string text;
     std::string caption;          // empty: the program's title
     Buttons buttons = Buttons::Ok;
     Answer defaultAnswer = Answer::Ok;
+    Icon icon = Icon::Default;
 };
 
 struct FileRequest {
@@ -50,7 +54,8 @@ Prompter* CurrentPrompter();
 // A message box; with no prompter installed the text goes to standard error
 // and the default answer is returned.
 Answer MessageBox(const std::string& text, Buttons buttons = Buttons::Ok,
-                  const std::string& caption = {}, Answer defaultAnswer = Answer::Ok);
+                  const std::string& caption = {}, Answer defaultAnswer = Answer::Ok,
+                  Icon icon = Icon::Default);
 Answer Ask(const std::string& title, const std::string& text);
 std::optional<QString> ChooseFile(const FileRequest& request);
 

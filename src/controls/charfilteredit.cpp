@@ -1,0 +1,114 @@
+#include "controls/charfilteredit.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+
+CharFilterEdit::CharFilterEdit(QWidget* parent) : QLineEdit(parent) {}
+
+QString CharFilterEdit::FilterText(const QString& text) const {
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (AcceptsChar(c))
+            kept.append(c);
+    }
+    return kept;
+}
+
+void CharFilterEdit::InsertFiltered(const QString& text) {
+    if (isReadOnly())
+        return;
+    const QString kept = FilterText(text);
+    if (!kept.isEmpty())
+        insert(kept);
+}
+
+void CharFilterEdit::PasteFiltered() {
+    InsertFiltered(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+}
+
+void CharFilterEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        PasteFiltered();
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    // Printable characters only: control characters (Return, Escape,
+    // backspace, Ctrl shortcuts) keep their usual meaning.
+    const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0).unicode() != 0x7f;
+    if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        if (FilterText(typed) != typed) {
+            InsertFiltered(typed);
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CharFilterEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    const QString kept = FilterText(commit);
+    if (kept == commit) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+    event->accept();
+}
+
+void CharFilterEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // On X11 a middle click pastes the primary selection.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        InsertFiltered(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void CharFilterEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QPointer<QMenu> menu = createStandardContextMenu();
+    if (!menu) {
+        event->ignore();
+        return;
+    }
+    // The standard menu's paste entry, known by its text (the shortcut
+    // follows a tab).
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == pasteText) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &CharFilterEdit::PasteFiltered);
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void CharFilterEdit::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData kept;
+    kept.setText(FilterText(event->mimeData()->text()));
+    QDropEvent filtered(event->position(), event->possibleActions(), &kept, event->buttons(),
+                        event->modifiers(), event->type());
+    QLineEdit::dropEvent(&filtered);
+    event->setDropAction(filtered.dropAction());
+    event->setAccepted(filtered.isAccepted());
+}

@@ -1,0 +1,32 @@
+#pragma once
+// A one-line edit that lets only the characters of its own set in. Typed
+// characters outside the set are dropped without a sound; pasted, dropped,
+// middle-click and input-method text keeps only the characters of the set.
+// Text that the owner sets with setText() is never filtered.
+
+#include <QLineEdit>
+
+class CharFilterEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit CharFilterEdit(QWidget* parent = nullptr);
+
+    // Whether the user may enter the character.
+    virtual bool AcceptsChar(QChar c) const = 0;
+
+    // The characters of text that the set accepts, in order.
+    QString FilterText(const QString& text) const;
+
+    // Pastes the clipboard's text through the filter.
+    void PasteFiltered();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void InsertFiltered(const QString& text);
+};

@@ -1,0 +1,3 @@
+#include "controls/cqvmbimpbutton.h"
+
+CQvmBimpButton::CQvmBimpButton(QWidget* parent) : QPushButton(parent) {}

@@ -1,0 +1,3 @@
+#include "controls/cqvmlistbox.h"
+
+CQvmListBox::CQvmListBox(QWidget* parent) : QListWidget(parent) {}

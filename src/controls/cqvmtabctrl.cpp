@@ -1,0 +1,3 @@
+#include "controls/cqvmtabctrl.h"
+
+CQvmTabCtrl::CQvmTabCtrl(QWidget* parent) : QTabWidget(parent) {}

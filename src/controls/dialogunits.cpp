@@ -1,0 +1,47 @@
+#include "controls/dialogunits.h"
+
+#include <QFontMetrics>
+#include <QWidget>
+
+namespace {
+
+// a * b / c, rounded to the nearest integer.
+int MulDiv(int a, int b, int c) {
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = c / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+} // namespace
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_nBaseX = (letters / 26 + 1) / 2;
+    m_nBaseY = metrics.height();
+    if (m_nBaseX < 1)
+        m_nBaseX = 1;
+    if (m_nBaseY < 1)
+        m_nBaseY = 1;
+}
+
+DialogUnits::DialogUnits(const QWidget* widget) : DialogUnits(widget->font()) {}
+
+int DialogUnits::X(int units) const {
+    return MulDiv(units, m_nBaseX, 4);
+}
+
+int DialogUnits::Y(int units) const {
+    return MulDiv(units, m_nBaseY, 8);
+}
+
+QRect DialogUnits::Rect(int x, int y, int width, int height) const {
+    const int left = X(x);
+    const int top = Y(y);
+    return QRect(left, top, X(x + width) - left, Y(y + height) - top);
+}
+
+QSize DialogUnits::Size(int width, int height) const {
+    return QSize(X(width), Y(height));
+}

@@ -1,0 +1,134 @@
+#include "controls/cqvmkeynameedit.h"
+#include "controls/crs232edit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+void Paste(QLineEdit& edit, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keySequence(&edit, QKeySequence::Paste);
+}
+
+// Opens the edit's context menu and chooses its paste entry.
+void PasteFromMenu(QLineEdit& edit, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&edit, &event);
+    QMenu* menu = edit.findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith("&Paste"))
+            paste = action;
+    }
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    delete menu;
+}
+
+// Drop events reach a widget only during a real drag; hand one over
+// directly.
+class DropTarget : public CQvmKeyNameEdit {
+public:
+    void Drop(const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        QDropEvent drop(QPointF(width() - 2, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        dropEvent(&drop);
+    }
+};
+
+// Types characters that have no key of their own, as a keyboard layout or
+// compose key delivers them.
+void TypeChars(QLineEdit& edit, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&edit, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&edit, &release);
+    }
+}
+
+} // namespace
+
+TEST(KeyNameEdit, TypingKeepsLettersDigitsBlankAndDotOnly) {
+    CQvmKeyNameEdit edit;
+    edit.show();
+    QTest::keyClicks(&edit, "Ab1-_ .z,");
+    EXPECT_EQ(edit.text(), QString("Ab1 .z"));
+    // Characters above 127 are refused too.
+    TypeChars(edit, QString::fromUtf8("\xC3\xA9\xE7\x94\xB5"));
+    EXPECT_EQ(edit.text(), QString("Ab1 .z"));
+    // Backspace still edits.
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), QString("Ab1 ."));
+}
+
+TEST(KeyNameEdit, PastedDroppedAndComposedTextIsFiltered) {
+    DropTarget edit;
+    edit.show();
+    Paste(edit, QString::fromUtf8("A-b_c.9\xC3\xA9"));
+    EXPECT_EQ(edit.text(), QString("Abc.9"));
+
+    edit.clear();
+    PasteFromMenu(edit, "x,y;z");
+    EXPECT_EQ(edit.text(), QString("xyz"));
+
+    edit.clear();
+    edit.Drop("P-Q");
+    EXPECT_EQ(edit.text(), QString("PQ"));
+
+    edit.clear();
+    QInputMethodEvent compose;
+    compose.setCommitString(QString::fromUtf8("K\xE7\x94\xB5-1"));
+    QApplication::sendEvent(&edit, &compose);
+    EXPECT_EQ(edit.text(), QString("K1"));
+}
+
+TEST(KeyNameEdit, LengthLimitHoldsForPasteAndOwnerTextIsNotFiltered) {
+    CQvmKeyNameEdit edit;
+    edit.setMaxLength(4);
+    edit.show();
+    Paste(edit, "AB-CDEFG");
+    EXPECT_EQ(edit.text(), QString("ABCD"));
+
+    // What the owner puts in stays, and typing after it filters only the
+    // new characters.
+    edit.setMaxLength(32767);
+    edit.setText("A-B");
+    EXPECT_EQ(edit.text(), QString("A-B"));
+    edit.end(false);
+    QTest::keyClicks(&edit, "_x");
+    EXPECT_EQ(edit.text(), QString("A-Bx"));
+}
+
+TEST(Rs232Edit, TextModeTakesEveryCharacterHexModeOnlyHex) {
+    CRS232Edit edit;
+    edit.show();
+    EXPECT_FALSE(edit.m_bHexMode);
+    QTest::keyClicks(&edit, "G,x-");
+    EXPECT_EQ(edit.text(), QString("G,x-"));
+    Paste(edit, "!?");
+    EXPECT_EQ(edit.text(), QString("G,x-!?"));
+
+    edit.clear();
+    edit.m_bHexMode = true;
+    QTest::keyClicks(&edit, "0aG,F f.9z");
+    EXPECT_EQ(edit.text(), QString("0aF f.9"));
+    Paste(edit, " 1g,B2\tc");
+    EXPECT_EQ(edit.text(), QString("0aF f.9 1B2c"));
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), QString("0aF f.9 1B2"));
+}
