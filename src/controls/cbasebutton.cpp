@@ -2,20 +2,55 @@
 
 #include "platform/codepage.h"
 
+#include <QFontMetrics>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QLinearGradient>
+
+namespace {
+
+// The button has a one-pixel border; everything else is drawn inside it.
+constexpr int kBorderPx = 1;
+const QColor kBorderColor(100, 100, 100);
+// The number caption: a cell 12 pixels high, a proportional sans-serif face.
+constexpr int kCaptionFontPx = 10;
+// The key name: a cell 15 pixels high with characters 6 pixels wide on
+// average, narrow enough for a four- or five-letter name on a 35-pixel key.
+constexpr int kNameFontPx = 13;
+constexpr int kNameCharWidthPx = 6;
+
+QFont CaptionFont() {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kCaptionFontPx);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QFont NameFont() {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kNameFontPx);
+    font.setWeight(QFont::Normal);
+    // Narrow the face to the wanted average character width.
+    const int average = QFontMetrics(font).averageCharWidth();
+    if (average > kNameCharWidthPx)
+        font.setStretch(kNameCharWidthPx * 100 / average);
+    return font;
+}
+
+} // namespace
 
 CBaseButton::CBaseButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
-    setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void CBaseButton::Create(const std::string& caption, const QRect& rect, QWidget* parent, int id) {
     m_strName = caption;
     m_strCaption = caption;
-    setParent(parent);
+    if (parentWidget() != parent)
+        setParent(parent);
     setObjectName(QString::number(id));
     setGeometry(rect);
     show();
@@ -25,49 +60,60 @@ std::pair<QColor, QColor> CBaseButton::GradientColors() const {
     if (m_bHover)
         return {QColor(0, 255, 0), QColor(255, 255, 255)};
     switch (m_nColorScheme) {
-    case 1: return {QColor(255, 255, 0), QColor(0, 0, 0)};
-    case 2: return {QColor(255, 255, 255), QColor(255, 0, 0)};
-    case 3: return {QColor(199, 224, 248), QColor(64, 148, 232)};
-    case 4: return {QColor(245, 248, 199), QColor(218, 227, 28)};
-    default: return {QColor(255, 255, 255), QColor(255, 255, 255)}; // scheme 0 and unknown ones
+    case 1:
+        return {QColor(255, 255, 0), QColor(0, 0, 0)};
+    case 2:
+        return {QColor(255, 255, 255), QColor(255, 0, 0)};
+    case 3:
+        return {QColor(199, 224, 248), QColor(64, 148, 232)};
+    case 4:
+        return {QColor(245, 248, 199), QColor(218, 227, 28)};
+    default:
+        return {QColor(255, 255, 255), QColor(255, 255, 255)};
     }
 }
 
-void CBaseButton::paintEvent(QPaintEvent*) {
-    // The look is the same whether the button is pressed, focused or disabled.
-    QPainter painter(this);
-    const QRect r = rect();
+QRect CBaseButton::CaptionRect() {
+    return QRect(kBorderPx + 1, kBorderPx + 1, 9, 9);
+}
+
+void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
+    painter.setPen(kBorderColor);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(bounds.adjusted(0, 0, -1, -1));
+
+    const QRect client = bounds.adjusted(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx);
     const auto [top, bottom] = GradientColors();
-    QLinearGradient gradient(0, 0, 0, r.height());
+    QLinearGradient gradient(client.topLeft(), QPointF(client.left(), client.top() + client.height()));
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
-    painter.fillRect(r, gradient);
+    painter.fillRect(client, gradient);
 
-    // A thin border, as the button's border style draws one.
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(r.adjusted(0, 0, -1, -1));
-
-    QFont captionFont(QStringLiteral("Sans Serif"));
-    captionFont.setStyleHint(QFont::SansSerif);
-    captionFont.setPixelSize(10);
-    painter.setFont(captionFont);
+    painter.save();
+    painter.setFont(CaptionFont());
     painter.setPen(QColor(255, 0, 0));
-    const QRect captionRect(1, 1, 9, 9);
-    painter.setClipRect(captionRect);
-    painter.drawText(captionRect, Qt::AlignCenter | Qt::TextSingleLine, cp936::ToUnicode(m_strCaption));
-    painter.setClipping(false);
+    painter.setClipRect(CaptionRect().intersected(client));
+    painter.drawText(CaptionRect(), Qt::AlignCenter | Qt::TextSingleLine, cp936::ToUnicode(m_strCaption));
+    painter.restore();
 
-    QFont nameFont(QStringLiteral("Sans Serif"));
-    nameFont.setStyleHint(QFont::SansSerif);
-    nameFont.setPixelSize(12);
-    painter.setFont(nameFont);
+    painter.save();
+    painter.setFont(NameFont());
     painter.setPen(QColor(0, 0, 0));
-    painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, cp936::ToUnicode(m_strName));
+    painter.setClipRect(client);
+    painter.drawText(client, Qt::AlignCenter | Qt::TextSingleLine, cp936::ToUnicode(m_strName));
+    painter.restore();
+}
+
+void CBaseButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DrawItem(painter, rect());
 }
 
 void CBaseButton::OnMouseMove() {
-    if (!m_bTracking)
-        m_bTracking = true;
+    if (m_bTracking)
+        return;
+    m_bTracking = true;
+    OnMouseHover();
 }
 
 void CBaseButton::OnMouseHover() {
@@ -82,20 +128,16 @@ void CBaseButton::OnMouseLeave() {
 }
 
 void CBaseButton::enterEvent(QEnterEvent* event) {
-    QAbstractButton::enterEvent(event);
     OnMouseMove();
-    OnMouseHover();
+    QAbstractButton::enterEvent(event);
 }
 
 void CBaseButton::leaveEvent(QEvent* event) {
-    QAbstractButton::leaveEvent(event);
     OnMouseLeave();
+    QAbstractButton::leaveEvent(event);
 }
 
 void CBaseButton::mouseMoveEvent(QMouseEvent* event) {
+    OnMouseMove();
     QAbstractButton::mouseMoveEvent(event);
-    if (!m_bTracking) {
-        OnMouseMove();
-        OnMouseHover();
-    }
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The key button of the key panel: a button that draws itself (a vertical
-// gradient by colour scheme, green while the mouse rests on it, its number
-// small and red in the top-left corner, its name centred) and that is also
-// the key's record.
+// The key button of the key panel: a button that draws itself and that is
+// also the key's record. Its look: a vertical gradient chosen by the colour
+// scheme (green to white while the mouse rests on it), the number caption
+// small and red in the top-left corner, the key name centred in black. The
+// look is the same whether the button is pressed, focused or disabled.
 
 #include "model/keyrecord.h"
 
@@ -10,20 +11,32 @@
 #include <QColor>
 #include <utility>
 
+class QPainter;
+
 class CBaseButton : public QAbstractButton, public KeyRecord {
     Q_OBJECT
 public:
     explicit CBaseButton(QWidget* parent = nullptr);
 
     // Sets the key name and the number caption to `caption`, then places the
-    // button in `parent` at `rect` with the control id as its object name
-    // ("0x1200" style ids become decimal text, e.g. "4608").
+    // button in `parent` at `rect` and shows it, with the control id as its
+    // object name in decimal (0x1200 gives "4608").
     void Create(const std::string& caption, const QRect& rect, QWidget* parent, int id);
 
-    // The gradient's top and bottom colours for the current state.
+    // The gradient's top and bottom colours for the current state. A colour
+    // scheme outside 0-4 (only a damaged or foreign project brings one)
+    // draws like scheme 0.
     std::pair<QColor, QColor> GradientColors() const;
 
-    // Hover tracking, as the mouse notices arrive.
+    // The caption's square, inside the border: 9 x 9 pixels at the client
+    // area's (1, 1).
+    static QRect CaptionRect();
+
+    // Draws the whole button into `painter` over `bounds` (the widget).
+    void DrawItem(QPainter& painter, const QRect& bounds) const;
+
+    // Hover tracking. A move arms the tracking once per entry and reports the
+    // hover; leaving ends both.
     void OnMouseMove();
     void OnMouseHover();
     void OnMouseLeave();

@@ -10,7 +10,9 @@ namespace {
 struct Buffer {
     std::vector<char> bytes = std::vector<char>(kFrameBufferSize, '\x55');
     char* data() { return bytes.data(); }
-    std::string At(int offset, int n) const { return std::string(bytes.data() + offset, static_cast<size_t>(n)); }
+    std::string At(int offset, int n) const {
+        return std::string(bytes.data() + offset, static_cast<size_t>(n));
+    }
 };
 
 // Received bytes in a 2048-byte buffer, as the reply handling holds them.
@@ -94,22 +96,19 @@ TEST(Frame, KeyLightFrameSendsLevelsAboveNineAsNine) {
 }
 
 TEST(Frame, KeyActionParametersPerCode) {
-    struct Case { int code, key, p1, p2; std::string params; int len; };
+    struct Case {
+        int code, key, p1, p2;
+        std::string params;
+        int len;
+    };
     const Case cases[] = {
-        {kCodeDeviceId, 7, 0, 0, "07", 15},
-        {kCodeDeviceId, 123, 0, 0, "12", 15},
-        {kCodePortMode, 2, 0, 0, "2", 14},
-        {kCodePress, 0, 0, 0, "0100", 17},
-        {kCodeRelease, 34, 0, 0, "3500", 17},
-        {kCodeVirtual, 8, 0, 0, "0900", 17},
-        {kCodeLong, 1, 0, 0, "02-0", 17},
-        {kCodeToggle, 3, 2, 1, "0432", 17},
-        {kCodePage, 9, 0, 3, "1014", 17},
-        {kCodeIoLow, 32, 2, 0, "2000", 17},
-        {kCodeIoHigh, 33, 3, 0, "3000", 17},
-        {kCodeStart, 35, 5, 5, "0000", 17},
-        {kCodeTime, 34, 2, 45, "3045", 17},
-        {kCodeTime, 34, 0, 1234, "1123", 17},
+        {kCodeDeviceId, 7, 0, 0, "07", 15},   {kCodeDeviceId, 123, 0, 0, "12", 15},
+        {kCodePortMode, 2, 0, 0, "2", 14},    {kCodePress, 0, 0, 0, "0100", 17},
+        {kCodeRelease, 34, 0, 0, "3500", 17}, {kCodeVirtual, 8, 0, 0, "0900", 17},
+        {kCodeLong, 1, 0, 0, "02-0", 17},     {kCodeToggle, 3, 2, 1, "0432", 17},
+        {kCodePage, 9, 0, 3, "1014", 17},     {kCodeIoLow, 32, 2, 0, "2000", 17},
+        {kCodeIoHigh, 33, 3, 0, "3000", 17},  {kCodeStart, 35, 5, 5, "0000", 17},
+        {kCodeTime, 34, 2, 45, "3045", 17},   {kCodeTime, 34, 0, 1234, "1123", 17},
     };
     for (const auto& c : cases) {
         Buffer b;
@@ -166,8 +165,8 @@ TEST(Frame, FixedCommandFramesCarryTheirChecksums) {
 
 TEST(ReceivedFrame, CompleteOnceLengthPlusTwelveBytesAreHeld) {
     Buffer b;
-    EXPECT_TRUE(Received(b, "QVM000603NONE93END").IsComplete());   // 18 bytes
-    EXPECT_FALSE(Received(b, "QVM000603NONE93EN").IsComplete());   // 17 bytes
+    EXPECT_TRUE(Received(b, "QVM000603NONE93END").IsComplete()); // 18 bytes
+    EXPECT_FALSE(Received(b, "QVM000603NONE93EN").IsComplete()); // 17 bytes
     EXPECT_FALSE(Received(b, "QVM00").IsComplete());
     EXPECT_FALSE(Received(b, "QVM000003NONE93ENNDxxxxxx").IsComplete());
     EXPECT_FALSE(Received(b, std::string("QVM2036") + std::string(2041, 'x')).IsComplete());

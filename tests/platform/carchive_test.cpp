@@ -25,8 +25,10 @@ TEST(Archive, StringLengthPrefixHasThreeForms) {
     EXPECT_EQ(Stored(std::string(254, 'x')).substr(0, 1), Bytes({0xFE}));
     EXPECT_EQ(Stored(std::string(255, 'x')).substr(0, 3), Bytes({0xFF, 0xFF, 0x00}));
     EXPECT_EQ(Stored(std::string(0xFFFD, 'x')).substr(0, 3), Bytes({0xFF, 0xFD, 0xFF}));
-    EXPECT_EQ(Stored(std::string(0xFFFE, 'x')).substr(0, 7), Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}));
-    EXPECT_EQ(Stored(std::string(0xFFFF, 'x')).substr(0, 7), Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(Stored(std::string(0xFFFE, 'x')).substr(0, 7),
+              Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(Stored(std::string(0xFFFF, 'x')).substr(0, 7),
+              Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
     EXPECT_EQ(Stored(std::string(255, 'x')).size(), 3u + 255u);
     EXPECT_EQ(Stored(std::string(0xFFFF, 'x')).size(), 7u + 0xFFFFu);
 }
@@ -36,7 +38,8 @@ TEST(Archive, CountsAndIntegersAreLittleEndian) {
     ar.WriteInt(-2);
     ar.WriteInt(0x01020304);
     ar.WriteStringArray({"a", ""});
-    EXPECT_EQ(ar.Bytes(), Bytes({0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0x02, 0x00, 0x01, 'a', 0x00}));
+    EXPECT_EQ(ar.Bytes(),
+              Bytes({0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0x02, 0x00, 0x01, 'a', 0x00}));
 
     CArchive big;
     big.WriteStringArray(std::vector<std::string>(0xFFFF));

@@ -14,8 +14,12 @@ TEST(CodePage, ChineseTextRoundTrips) {
 TEST(CodePage, InvalidBytesBecomeReplacementCharacters) {
     // A lead byte at the end, and a byte that is no character at all.
     EXPECT_EQ(cp936::ToUnicode("ab\xD6"), QString("ab") + QChar(QChar::ReplacementCharacter));
-    EXPECT_EQ(cp936::ToUnicode("\xFF" "x"), QString(QChar(QChar::ReplacementCharacter)) + "x");
+    EXPECT_EQ(cp936::ToUnicode("\xFF"
+                               "x"),
+              QString(QChar(QChar::ReplacementCharacter)) + "x");
     EXPECT_EQ(cp936::ToUnicode(std::string("a\0b", 3)), QString::fromUtf16(u"a\u0000b", 3));
     // Characters the code page cannot hold become '?'.
-    EXPECT_EQ(cp936::FromUnicode(QString::fromUtf8("a\xF0\x9F\x98\x80" "b")), "a?b");
+    EXPECT_EQ(cp936::FromUnicode(QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                   "b")),
+              "a?b");
 }

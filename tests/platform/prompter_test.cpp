@@ -36,7 +36,9 @@ TEST(Prompter, WorkerMessagesAreShownOnTheUserInterfaceThreadAndWait) {
             return inner.Message(r);
         }
         prompt::Answer Ask(const std::string& t, const std::string& x) override { return inner.Ask(t, x); }
-        std::optional<QString> ChooseFile(const prompt::FileRequest& r) override { return inner.ChooseFile(r); }
+        std::optional<QString> ChooseFile(const prompt::FileRequest& r) override {
+            return inner.ChooseFile(r);
+        }
     } probe(p, onUiThread);
     prompt::Prompter* previous = prompt::SetPrompter(&probe);
 

@@ -4,7 +4,9 @@
 
 ScriptedPrompter::ScriptedPrompter() : m_previous(prompt::SetPrompter(this)) {}
 
-ScriptedPrompter::~ScriptedPrompter() { prompt::SetPrompter(m_previous); }
+ScriptedPrompter::~ScriptedPrompter() {
+    prompt::SetPrompter(m_previous);
+}
 
 void ScriptedPrompter::QueueAnswer(prompt::Answer a) {
     std::lock_guard lock(m_mutex);

@@ -1,0 +1,99 @@
+#include "app/doctyperegistration.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return f.readAll().toStdString();
+}
+
+struct Registration : ::testing::Test {
+    void SetUp() override {
+        m_oldData = qgetenv("XDG_DATA_HOME");
+        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_DATA_HOME", (m_dir.path() + "/data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/config").toUtf8());
+    }
+    void TearDown() override {
+        qputenv("XDG_DATA_HOME", m_oldData);
+        qputenv("XDG_CONFIG_HOME", m_oldConfig);
+    }
+    QString DesktopFile() const { return m_dir.path() + "/data/applications/vorle-control.desktop"; }
+    QString MimePackage() const { return m_dir.path() + "/data/mime/packages/vorle-control-dvp.xml"; }
+    void Register(const QString& exe) {
+        RegisterFileType(".dvp", exe, "application/x-quillet-dvp", "Quillet Interpretation Files");
+    }
+    QTemporaryDir m_dir;
+    QByteArray m_oldData, m_oldConfig;
+};
+
+} // namespace
+
+TEST(RegistrationText, ExecArgumentIsQuotedAndEscaped) {
+    EXPECT_EQ(doctype::QuoteExecArgument("/opt/vorle control/vorle-control"),
+              "\"/opt/vorle control/vorle-control\"");
+    // '$' and '\' take a backslash inside the quotes, '%' is doubled, and the
+    // entry's string escaping doubles every backslash once more.
+    EXPECT_EQ(doctype::QuoteExecArgument("/a$b%c\\d\"e`f"), "\"/a\\\\$b%%c\\\\\\\\d\\\\\"e\\\\`f\"");
+}
+
+TEST_F(Registration, WritesTheMimePackageAndTheDesktopEntry) {
+    Register("/opt/Vorle Control/vorle-control");
+    EXPECT_EQ(ReadAll(MimePackage()),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+              "  <mime-type type=\"application/x-quillet-dvp\">\n"
+              "    <comment>Quillet Interpretation Files</comment>\n"
+              "    <glob pattern=\"*.dvp\"/>\n"
+              "  </mime-type>\n"
+              "</mime-info>\n");
+    EXPECT_EQ(ReadAll(DesktopFile()), "[Desktop Entry]\n"
+                                      "Type=Application\n"
+                                      "Name=Vorle-Control\n"
+                                      "Exec=\"/opt/Vorle Control/vorle-control\" %f\n"
+                                      "MimeType=application/x-quillet-dvp;\n"
+                                      "Terminal=false\n"
+                                      "NoDisplay=true\n");
+}
+
+TEST_F(Registration, FilesAreRewrittenOnlyWhenTheyChange) {
+    Register("/opt/a/vorle-control");
+    const QDateTime past = QDateTime::currentDateTime().addDays(-2);
+    for (const QString& path : {DesktopFile(), MimePackage()}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    Register("/opt/a/vorle-control");
+    EXPECT_LT(QFileInfo(DesktopFile()).lastModified(), past.addSecs(10));
+    EXPECT_LT(QFileInfo(MimePackage()).lastModified(), past.addSecs(10));
+
+    // The program moved: only the desktop entry changes.
+    Register("/opt/b/vorle-control");
+    EXPECT_GT(QFileInfo(DesktopFile()).lastModified(), past.addSecs(10));
+    EXPECT_LT(QFileInfo(MimePackage()).lastModified(), past.addSecs(10));
+    EXPECT_NE(ReadAll(DesktopFile()).find("Exec=\"/opt/b/vorle-control\" %f"), std::string::npos);
+}
+
+TEST_F(Registration, TheUsersDefaultApplicationIsLeftAlone) {
+    const QString mimeapps = m_dir.path() + "/config/mimeapps.list";
+    ASSERT_TRUE(QDir().mkpath(m_dir.path() + "/config"));
+    const std::string chosen = "[Default Applications]\napplication/x-quillet-dvp=other-editor.desktop\n";
+    {
+        QFile f(mimeapps);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(chosen.c_str());
+    }
+    Register("/opt/a/vorle-control");
+    EXPECT_EQ(ReadAll(mimeapps), chosen);
+    EXPECT_FALSE(QFileInfo::exists(m_dir.path() + "/data/applications/mimeapps.list"));
+}
