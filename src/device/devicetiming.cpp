@@ -1,0 +1,6 @@
+#include "device/devicetiming.h"
+
+DeviceTiming& Timing() {
+    static DeviceTiming timing;
+    return timing;
+}
