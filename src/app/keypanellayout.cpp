@@ -37,65 +37,36 @@ KeyPanelPlaces Model0(int W, int H) {
     return places;
 }
 
+// Keys first to last in a row at the fixed pitch, the first at (x, y).
+void PlaceRow(KeyPanelPlaces& places, int first, int last, int x, int y) {
+    for (int i = first; i <= last; ++i)
+        places[size_t(i)] = {x + kFixedKeyPitchPx * (i - first), y};
+}
+
 KeyPanelPlaces Model1(int W, int H) {
     KeyPanelPlaces places{};
     const int x0 = (W - 164) / 2;
-    for (int i = 0; i < 36; ++i) {
-        KeyPlace& k = places[size_t(i)];
-        if (i < 4) {
-            k.x = x0 + kFixedKeyPitchPx * i;
-            k.y = 20;
-        } else if (i < 8) {
-            k.x = x0 + kFixedKeyPitchPx * (i - 4);
-            k.y = 65;
-        } else if (i < 20) {
-            k.x = 20 + kFixedKeyPitchPx * (i - 8);
-            k.y = H / 2 + 20;
-        } else if (i < 32) {
-            k.x = 20 + kFixedKeyPitchPx * (i - 20);
-            k.y = H / 2 + 65;
-        } else {
-            k.x = x0 + kFixedKeyPitchPx * (i - 32);
-            k.y = 110;
-        }
-    }
+    PlaceRow(places, 0, 3, x0, 20);
+    PlaceRow(places, 4, 7, x0, 65);
+    PlaceRow(places, 8, 19, 20, H / 2 + 20);
+    PlaceRow(places, 20, 31, 20, H / 2 + 65);
+    PlaceRow(places, 32, 35, x0, 110);
     return places;
 }
 
 KeyPanelPlaces Model2(int W) {
     KeyPanelPlaces places{};
     const int x0 = (W - 336) / 2 + 20;
-    for (int i = 0; i < 36; ++i) {
-        KeyPlace& k = places[size_t(i)];
-        if (i < 4) {
-            k.x = x0 + kFixedKeyPitchPx * i;
-            k.y = 20;
-        } else if (i < 8) {
-            k.x = x0 + kFixedKeyPitchPx * (i - 4);
-            k.y = 65;
-        } else if (i < 15) {
-            k.x = x0 + kFixedKeyPitchPx * (i - 8);
-            k.y = 110;
-        } else if (i == 15) {
-            k.x = x0 + 215;
-            k.y = 80;
-        } else if (i == 16) {
-            k.x = x0 + 172;
-            k.y = 50;
-        } else if (i == 17) {
-            k.x = x0 + 215;
-            k.y = 20;
-        } else if (i == 18) {
-            k.x = x0 + 258;
-            k.y = 50;
-        } else if (i < 32) {
-            k.x = 10 + kFixedKeyPitchPx * (i - 19);
-            k.y = 225;
-        } else {
-            k.x = x0 + kFixedKeyPitchPx * (i - 32 + 1);
-            k.y = 155;
-        }
-    }
+    PlaceRow(places, 0, 3, x0, 20);
+    PlaceRow(places, 4, 7, x0, 65);
+    PlaceRow(places, 8, 14, x0, 110);
+    // Keys 15 to 18 form a cross to the right.
+    places[15] = {x0 + 215, 80};
+    places[16] = {x0 + 172, 50};
+    places[17] = {x0 + 215, 20};
+    places[18] = {x0 + 258, 50};
+    PlaceRow(places, 19, 31, 10, 225);
+    PlaceRow(places, 32, 35, x0 + kFixedKeyPitchPx, 155);
     return places;
 }
 

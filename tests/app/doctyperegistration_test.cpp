@@ -1,4 +1,5 @@
 #include "app/doctyperegistration.h"
+#include "support/tempxdgfolders.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -17,23 +18,12 @@ std::string ReadAll(const QString& path) {
 }
 
 struct Registration : ::testing::Test {
-    void SetUp() override {
-        m_oldData = qgetenv("XDG_DATA_HOME");
-        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_DATA_HOME", (m_dir.path() + "/data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/config").toUtf8());
-    }
-    void TearDown() override {
-        qputenv("XDG_DATA_HOME", m_oldData);
-        qputenv("XDG_CONFIG_HOME", m_oldConfig);
-    }
-    QString DesktopFile() const { return m_dir.path() + "/data/applications/vorle-control.desktop"; }
-    QString MimePackage() const { return m_dir.path() + "/data/mime/packages/vorle-control-dvp.xml"; }
+    QString DesktopFile() const { return m_xdg.DataHome() + "/applications/vorle-control.desktop"; }
+    QString MimePackage() const { return m_xdg.DataHome() + "/mime/packages/vorle-control-dvp.xml"; }
     void Register(const QString& exe) {
         RegisterFileType(".dvp", exe, "application/x-quillet-dvp", "Quillet Interpretation Files");
     }
-    QTemporaryDir m_dir;
-    QByteArray m_oldData, m_oldConfig;
+    TempXdgFolders m_xdg;
 };
 
 } // namespace
@@ -85,8 +75,8 @@ TEST_F(Registration, FilesAreRewrittenOnlyWhenTheyChange) {
 }
 
 TEST_F(Registration, TheUsersDefaultApplicationIsLeftAlone) {
-    const QString mimeapps = m_dir.path() + "/config/mimeapps.list";
-    ASSERT_TRUE(QDir().mkpath(m_dir.path() + "/config"));
+    const QString mimeapps = m_xdg.ConfigHome() + "/mimeapps.list";
+    ASSERT_TRUE(QDir().mkpath(m_xdg.ConfigHome()));
     const std::string chosen = "[Default Applications]\napplication/x-quillet-dvp=other-editor.desktop\n";
     {
         QFile f(mimeapps);
@@ -95,5 +85,5 @@ TEST_F(Registration, TheUsersDefaultApplicationIsLeftAlone) {
     }
     Register("/opt/a/vorle-control");
     EXPECT_EQ(ReadAll(mimeapps), chosen);
-    EXPECT_FALSE(QFileInfo::exists(m_dir.path() + "/data/applications/mimeapps.list"));
+    EXPECT_FALSE(QFileInfo::exists(m_xdg.DataHome() + "/applications/mimeapps.list"));
 }

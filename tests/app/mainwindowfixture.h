@@ -6,6 +6,7 @@
 #include "app/cravlodlg.h"
 #include "platform/programpaths.h"
 #include "support/scripted_prompter.h"
+#include "support/tempxdgfolders.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,22 +17,13 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_oldData = qgetenv("XDG_DATA_HOME");
-        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_DATA_HOME", (m_dir.path() + "/xdg-data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/xdg-config").toUtf8());
-        paths::SetProgramFolder(m_dir.path());
-    }
+    void SetUp() override { paths::SetProgramFolder(m_xdg.Root()); }
     void TearDown() override {
         m_dlg.reset();
         paths::SetProgramFolder({});
-        qputenv("XDG_DATA_HOME", m_oldData);
-        qputenv("XDG_CONFIG_HOME", m_oldConfig);
     }
 
-    QString SettingsPath() const { return m_dir.path() + "/dvsetup.ini"; }
+    QString SettingsPath() const { return m_xdg.Root() + "/dvsetup.ini"; }
     void WriteSettings(const std::string& content) {
         QFile f(SettingsPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -53,11 +45,7 @@ protected:
         return *m_dlg;
     }
 
-    QTemporaryDir m_dir;
+    TempXdgFolders m_xdg;
     ScriptedPrompter m_prompter;
     std::unique_ptr<CravloDlg> m_dlg;
-
-private:
-    QByteArray m_oldData;
-    QByteArray m_oldConfig;
 };

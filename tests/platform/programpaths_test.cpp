@@ -1,4 +1,5 @@
 #include "platform/programpaths.h"
+#include "support/tempxdgfolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,25 +10,14 @@
 namespace {
 
 struct ProgramPaths : ::testing::Test {
-    void SetUp() override {
-        m_oldData = qgetenv("XDG_DATA_HOME");
-        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_DATA_HOME", (m_dir.path() + "/data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/config").toUtf8());
-    }
-    void TearDown() override {
-        paths::SetProgramFolder({});
-        qputenv("XDG_DATA_HOME", m_oldData);
-        qputenv("XDG_CONFIG_HOME", m_oldConfig);
-    }
-    QTemporaryDir m_dir;
-    QByteArray m_oldData, m_oldConfig;
+    void TearDown() override { paths::SetProgramFolder({}); }
+    TempXdgFolders m_xdg;
 };
 
 } // namespace
 
 TEST_F(ProgramPaths, AWritableProgramFolderHoldsSettingsAndLibrary) {
-    const QString program = m_dir.path() + "/bin";
+    const QString program = m_xdg.Root() + "/bin";
     ASSERT_TRUE(QDir().mkpath(program));
     paths::SetProgramFolder(program);
     EXPECT_EQ(GetSetupFilePath(), program + "/dvsetup.ini");
@@ -38,14 +28,14 @@ TEST_F(ProgramPaths, AWritableProgramFolderHoldsSettingsAndLibrary) {
 }
 
 TEST_F(ProgramPaths, OtherwiseTheDesktopsConfigAndDataFoldersAreUsed) {
-    paths::SetProgramFolder(m_dir.path() + "/no-such-folder");
-    EXPECT_EQ(GetSetupFilePath(), m_dir.path() + "/config/vorle-control/dvsetup.ini");
-    EXPECT_EQ(GetLibraryPath(), m_dir.path() + "/data/vorle-control/Library");
-    EXPECT_TRUE(QFileInfo(m_dir.path() + "/data/vorle-control/Library").isDir());
+    paths::SetProgramFolder(m_xdg.Root() + "/no-such-folder");
+    EXPECT_EQ(GetSetupFilePath(), m_xdg.ConfigHome() + "/vorle-control/dvsetup.ini");
+    EXPECT_EQ(GetLibraryPath(), m_xdg.DataHome() + "/vorle-control/Library");
+    EXPECT_TRUE(QFileInfo(m_xdg.DataHome() + "/vorle-control/Library").isDir());
 }
 
 TEST_F(ProgramPaths, IsFileInLibraryWantsTheExactName) {
-    paths::SetProgramFolder(m_dir.path());
+    paths::SetProgramFolder(m_xdg.Root());
     QFile f(GetLibraryFilePath("Codes.irr"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
