@@ -2,6 +2,7 @@
 
 #include "app/caboutdlg.h"
 #include "app/doctyperegistration.h"
+#include "device/crscom.h"
 #include "platform/prompter.h"
 
 #include <QAction>
@@ -325,11 +326,10 @@ void CravloDlg::RedrawAll() {
 }
 
 void CravloDlg::ShowConnectionStatus() {
-    // Until the device link can tell whether a USB-serial port is present,
-    // the window shows "Disconnected".
+    const bool present = IsUsbSerialPresent() == 1;
+    m_staticAwaiting->setVisible(present);
+    m_staticDisconnected->setVisible(!present);
     m_staticConnected->hide();
-    m_staticAwaiting->hide();
-    m_staticDisconnected->show();
 }
 
 bool CravloDlg::OnClose() {

@@ -5,6 +5,7 @@
 
 #include "app/cravlodlg.h"
 #include "platform/programpaths.h"
+#include "platform/usbserialports.h"
 #include "support/scripted_prompter.h"
 #include "support/tempxdgfolders.h"
 
@@ -17,10 +18,24 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { paths::SetProgramFolder(m_xdg.Root()); }
+    void SetUp() override {
+        paths::SetProgramFolder(m_xdg.Root());
+        // No USB-serial port unless a test adds one to this tree.
+        m_savedRoots = usbserial::CurrentRoots();
+        usbserial::SetRoots({SysfsRoot().toStdString(), "/dev"});
+    }
     void TearDown() override {
         m_dlg.reset();
         paths::SetProgramFolder({});
+        usbserial::SetRoots(m_savedRoots);
+    }
+
+    QString SysfsRoot() const { return m_xdg.Root() + "/sys"; }
+    // A tty bound to the USB-serial (cdc_acm) driver, as the kernel shows it.
+    void AddUsbSerialPort(const QString& name) {
+        const QString device = SysfsRoot() + "/class/tty/" + name + "/device";
+        ASSERT_TRUE(QDir().mkpath(device));
+        ASSERT_TRUE(QFile::link("../../../../bus/usb/drivers/cdc_acm", device + "/driver"));
     }
 
     QString SettingsPath() const { return m_xdg.Root() + "/dvsetup.ini"; }
@@ -48,4 +63,5 @@ protected:
     TempXdgFolders m_xdg;
     ScriptedPrompter m_prompter;
     std::unique_ptr<CravloDlg> m_dlg;
+    usbserial::Roots m_savedRoots;
 };

@@ -55,6 +55,10 @@ TEST_F(MainWindowTest, FirstStartCreatesSettingsAndShowsTheModel0Panel) {
     EXPECT_EQ(disconnected->text(), "Disconnected");
     EXPECT_FALSE(dlg.Control(1190)->isVisible());
     EXPECT_FALSE(dlg.Control(1192)->isVisible());
+    // The status is painted on its colour.
+    const QImage image = dlg.grab().toImage();
+    const QRect r = disconnected->geometry().translated(dlg.Client()->pos());
+    EXPECT_EQ(image.pixelColor(r.left() + 2, r.top() + 2), QColor(255, 0, 0));
 }
 
 TEST_F(MainWindowTest, Model1KeepsThePortModeBoxShownButDisabled) {
@@ -84,4 +88,18 @@ TEST_F(MainWindowTest, Model2HidesThePortModeBox) {
     EXPECT_TRUE(dlg.Control(1149)->isVisible());
     EXPECT_EQ(dlg.m_keys[18].m_nKeyType, 0);
     EXPECT_EQ(dlg.m_keys[19].m_nKeyType, 3);
+}
+
+TEST_F(MainWindowTest, StatusIsAwaitingConnectionWhenAUsbSerialPortIsPresent) {
+    AddUsbSerialPort("ttyACM0");
+    CravloDlg& dlg = Start();
+    auto* awaiting = qobject_cast<QLabel*>(dlg.Control(1192));
+    EXPECT_TRUE(awaiting->isVisible());
+    EXPECT_EQ(awaiting->text(), "Awaiting Connection");
+    EXPECT_EQ(awaiting->palette().color(QPalette::Window), QColor(255, 255, 0));
+    EXPECT_FALSE(dlg.Control(1191)->isVisible());
+    EXPECT_FALSE(dlg.Control(1190)->isVisible());
+    const QImage image = dlg.grab().toImage();
+    const QRect r = awaiting->geometry().translated(dlg.Client()->pos());
+    EXPECT_EQ(image.pixelColor(r.left() + 2, r.top() + 2), QColor(255, 255, 0));
 }
