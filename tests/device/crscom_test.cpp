@@ -1,6 +1,7 @@
 #include "device/crscom.h"
 #include "device/devicetiming.h"
 #include "platform/usbserialports.h"
+#include "support/chunk_recorder.h"
 #include "support/keypad_simulator.h"
 #include "support/scripted_prompter.h"
 #include "support/wait.h"
@@ -19,26 +20,7 @@ using Clock = std::chrono::steady_clock;
 using testwait::DrainPostedEvents;
 using testwait::WaitUntil;
 
-// Stands in for the main dialog: records chunks and link-lost notices.
-class Recorder : public RsComReceiver {
-public:
-    void OnRsComData(const char* bytes, int count) override {
-        chunks.emplace_back(bytes, static_cast<size_t>(count));
-        times.push_back(Clock::now());
-    }
-    void OnRsComLost() override { ++lost; }
-
-    std::string All() const {
-        std::string s;
-        for (const auto& c : chunks)
-            s += c;
-        return s;
-    }
-
-    std::vector<std::string> chunks;
-    std::vector<Clock::time_point> times;
-    int lost = 0;
-};
+using Recorder = ChunkRecorder;
 
 long long MsSince(Clock::time_point t0, Clock::time_point t1) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(t1 - t0).count();
