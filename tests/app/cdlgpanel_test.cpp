@@ -1,4 +1,5 @@
 #include "app/cdlgpanel.h"
+#include "support/comboinput.h"
 #include "support/scripted_prompter.h"
 
 #include <QComboBox>
@@ -8,19 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// What the combo box's list does when the user picks an entry.
-void Choose(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-QStringList Entries(const QComboBox* combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
 
 constexpr const char* kClearQuestion = "This will clear all actions and event";
 
@@ -34,7 +22,7 @@ TEST(DlgPanel, StartsOnTheGivenPortMode) {
     EXPECT_EQ(panel.m_label->text(), QString("Enable RS232/IR"));
     QComboBox* combo = panel.findChild<QComboBox*>("1146");
     ASSERT_NE(combo, nullptr);
-    EXPECT_EQ(Entries(combo), (QStringList{"RS232(1),(2)", "RS232(2),IR 2", "RS232(1),IR 3", "IR 2,3"}));
+    EXPECT_EQ(ComboEntries(combo), (QStringList{"RS232(1),(2)", "RS232(2),IR 2", "RS232(1),IR 3", "IR 2,3"}));
     EXPECT_EQ(combo->currentText(), QString("RS232(1),IR 3"));
     EXPECT_EQ(panel.m_nPortMode, 2);
     EXPECT_TRUE(panel.m_btnOk->isEnabled());
@@ -45,12 +33,12 @@ TEST(DlgPanel, SameEntryAsksNothingOtherEntryAsks) {
     ScriptedPrompter prompter;
     CDlgPanel panel(1);
     panel.show();
-    Choose(panel.m_comboPortMode, 1);
+    ChooseEntry(panel.m_comboPortMode, 1);
     EXPECT_TRUE(prompter.Texts().empty());
 
     // No: the box and the choice stay on the old entry.
     prompter.QueueAnswer(prompt::Answer::No);
-    Choose(panel.m_comboPortMode, 3);
+    ChooseEntry(panel.m_comboPortMode, 3);
     ASSERT_EQ(prompter.Messages().size(), 1u);
     const prompt::MessageRequest asked = prompter.Messages()[0];
     EXPECT_EQ(asked.text, kClearQuestion);
@@ -77,7 +65,7 @@ TEST(DlgPanel, CancelAfterYesAnswersCancel) {
     CDlgPanel panel(0);
     prompter.QueueAnswer(prompt::Answer::Yes);
     panel.show();
-    Choose(panel.m_comboPortMode, 3);
+    ChooseEntry(panel.m_comboPortMode, 3);
     QTest::mouseClick(panel.m_btnCancel, Qt::LeftButton);
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(panel.result(), QDialog::Rejected);
@@ -93,12 +81,12 @@ TEST(DlgPanel, PortModeOutsideTheEntriesKeepsOkDisabledUntilOneIsChosen) {
     EXPECT_TRUE(panel.isVisible());
 
     prompter.QueueAnswer(prompt::Answer::No);
-    Choose(panel.m_comboPortMode, 0);
+    ChooseEntry(panel.m_comboPortMode, 0);
     EXPECT_EQ(panel.m_comboPortMode->currentIndex(), -1);
     EXPECT_FALSE(panel.m_btnOk->isEnabled());
 
     prompter.QueueAnswer(prompt::Answer::Yes);
-    Choose(panel.m_comboPortMode, 3);
+    ChooseEntry(panel.m_comboPortMode, 3);
     EXPECT_TRUE(panel.m_btnOk->isEnabled());
     QTest::mouseClick(panel.m_btnOk, Qt::LeftButton);
     EXPECT_EQ(panel.result(), QDialog::Accepted);

@@ -1,5 +1,6 @@
 #include "controls/cqvmkeynameedit.h"
 #include "editors/cdlgkeynormal.h"
+#include "support/comboinput.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,19 +11,8 @@
 
 namespace {
 
-// What the combo box's list does when the user picks an entry.
 void Choose(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text);
-    ASSERT_GE(index, 0) << text.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-QStringList Entries(const QComboBox* combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
+    EXPECT_TRUE(ChooseEntry(combo, text)) << text.toStdString();
 }
 
 QWidget* Control(QWidget& dialog, const char* id) {
@@ -43,18 +33,19 @@ TEST_F(KeyNormalTest, OpensWithItsListsAndRaisesLedLevelZeroToOne) {
     CDlgKeyNormal dlg(0, m_key, 0);
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), QString("Add key action"));
-    EXPECT_EQ(Entries(dlg.m_comboType), (QStringList{"Press", "Release", "Page", "Toggle"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboType), (QStringList{"Press", "Release", "Page", "Toggle"}));
     EXPECT_EQ(dlg.m_comboType->currentText(), QString("Press"));
-    EXPECT_EQ(Entries(dlg.m_comboLed), (QStringList{"--", "Level 1", "Level 2", "Level 3", "Level 4",
-                                                    "Level 5", "Level 6", "Level 7", "Level 8", "Level 9"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboLed),
+              (QStringList{"--", "Level 1", "Level 2", "Level 3", "Level 4", "Level 5", "Level 6", "Level 7",
+                           "Level 8", "Level 9"}));
     EXPECT_EQ(dlg.m_comboLed->currentText(), QString("Level 1"));
     EXPECT_EQ(dlg.m_comboGroup->currentText(), QString("--"));
     EXPECT_EQ(dlg.m_editName->text(), QString("1"));
     EXPECT_EQ(dlg.m_editRepeat->text(), QString("0.0S"));
     EXPECT_EQ(dlg.m_sliderRepeat->maximum(), 99);
-    EXPECT_EQ(Entries(dlg.m_comboPageNum), (QStringList{"1", "2", "3", "4"}));
-    EXPECT_EQ(Entries(dlg.m_comboToggleClass), (QStringList{"2", "3", "4"}));
-    EXPECT_EQ(Entries(dlg.m_comboToggleNum), (QStringList{"1", "2"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboPageNum), (QStringList{"1", "2", "3", "4"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboToggleClass), (QStringList{"2", "3", "4"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboToggleNum), (QStringList{"1", "2"}));
     EXPECT_EQ(dlg.m_btnSet->text(), QString("Set"));
     EXPECT_EQ(dlg.m_btnOk->text(), QString("Add"));
     // Press shows the repeat group only; list 1037 never shows.
@@ -159,10 +150,10 @@ TEST_F(KeyNormalTest, ToggleClassRebuildsTheNumberList) {
     Choose(dlg.m_comboType, "Toggle");
     Choose(dlg.m_comboToggleNum, "2");
     Choose(dlg.m_comboToggleClass, "3");
-    EXPECT_EQ(Entries(dlg.m_comboToggleNum), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboToggleNum), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(dlg.m_comboToggleNum->currentText(), QString("1"));
     Choose(dlg.m_comboToggleClass, "4");
-    EXPECT_EQ(Entries(dlg.m_comboToggleNum), (QStringList{"1", "2", "3", "4"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboToggleNum), (QStringList{"1", "2", "3", "4"}));
 }
 
 TEST_F(KeyNormalTest, PresetsFromTheStoredKeyAction) {

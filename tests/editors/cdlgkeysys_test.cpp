@@ -1,5 +1,6 @@
 #include "editors/cdlgkeysys.h"
 #include "model/keyrecord.h"
+#include "support/comboinput.h"
 #include "support/scripted_prompter.h"
 
 #include <QComboBox>
@@ -10,13 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList Entries(const QComboBox* combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
 
 void Retype(QLineEdit* edit, const QString& text) {
     edit->setFocus();
@@ -43,7 +37,7 @@ TEST(KeySys, TimerKeyOffersThreeTimersWithHoursAndMinutes) {
     CDlgKeySys dlg(34, 0, nullptr);
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), QString("Delay time"));
-    EXPECT_EQ(Entries(dlg.m_comboItem), (QStringList{"Time 1", "Time 2", "Time 3"}));
+    EXPECT_EQ(ComboEntries(dlg.m_comboItem), (QStringList{"Time 1", "Time 2", "Time 3"}));
     EXPECT_EQ(dlg.m_comboItem->currentIndex(), 0);
     EXPECT_EQ(dlg.m_editHour->text(), QString("0"));
     EXPECT_EQ(dlg.m_editMinute->text(), QString("0"));
@@ -58,8 +52,7 @@ TEST(KeySys, TimerKeyOffersThreeTimersWithHoursAndMinutes) {
     QTest::keyClick(dlg.m_sliderMinute, Qt::Key_Right);
     EXPECT_EQ(dlg.m_editMinute->text(), QString("2"));
 
-    dlg.m_comboItem->setCurrentIndex(2);
-    emit dlg.m_comboItem->activated(2);
+    ChooseEntry(dlg.m_comboItem, 2);
     Retype(dlg.m_editHour, "16");
     Retype(dlg.m_editMinute, "39");
     QTest::mouseClick(dlg.m_btnOk, Qt::LeftButton);
@@ -125,11 +118,10 @@ TEST(KeySys, IoKeysOnModel2OfferThreeLines) {
     for (const auto& c : cases) {
         CDlgKeySys dlg(c.key, 2, nullptr);
         dlg.show();
-        EXPECT_EQ(Entries(dlg.m_comboItem), c.items);
+        EXPECT_EQ(ComboEntries(dlg.m_comboItem), c.items);
         // Hours and minutes play no part in an I/O key action.
         EXPECT_EQ(VisibleIds(dlg), (QStringList{"1", "1139", "1144", "2"}));
-        dlg.m_comboItem->setCurrentIndex(2);
-        emit dlg.m_comboItem->activated(2);
+        ChooseEntry(dlg.m_comboItem, 2);
         QTest::mouseClick(dlg.m_btnOk, Qt::LeftButton);
         EXPECT_EQ(dlg.m_nKind, c.kind);
         EXPECT_EQ(dlg.m_nItem, 2);
