@@ -89,8 +89,14 @@ bool WriteIfChanged(const QString& path, const QByteArray& content) {
 // does not matter.
 void RefreshCache(const QString& tool, const QString& folder) {
     const QString program = QStandardPaths::findExecutable(tool);
-    if (!program.isEmpty())
-        QProcess::startDetached(program, {folder});
+    if (program.isEmpty())
+        return;
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({folder});
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.startDetached();
 }
 
 } // namespace

@@ -314,3 +314,20 @@ TEST_F(MainWindowTest, MenuHoldsTheCommandsUnderTheirIds) {
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{"File", "System", "Connection", "Help"}));
 }
+
+TEST_F(MainWindowTest, ChoosingADeviceIdOnlyKeepsIt) {
+    CravloDlg& dlg = Start();
+    auto* box = qobject_cast<QComboBox*>(dlg.Control(1149));
+    ASSERT_EQ(box->count(), 100);
+    EXPECT_EQ(box->itemText(0), "--");
+    EXPECT_EQ(box->itemText(1), "01");
+    EXPECT_EQ(box->itemText(99), "99");
+    EXPECT_EQ(box->currentIndex(), 0);
+    box->setFocus();
+    PressKey(box, Qt::Key_Down);
+    PressKey(box, Qt::Key_Down);
+    EXPECT_EQ(dlg.m_nDeviceId, 2);
+    EXPECT_EQ(box->currentText(), "02");
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_EQ(ReadSettings(), "[SYSTEM]\r\nMACHINE_TYPE=0\r\n");
+}
