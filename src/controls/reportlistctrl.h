@@ -1,0 +1,60 @@
+#pragma once
+// A report list (rows of text columns) whose cells hold the program's 8-bit
+// text, with the row operations the program's lists share.
+//
+// ItemSelected stands for the list's item-changed notice with the new state
+// "selected": it is sent once for every row that becomes selected, whether
+// the user or the code selected it, and never while the list reorders its
+// own rows, so a handler runs exactly once per real selection.
+
+#include <QTreeWidget>
+#include <functional>
+#include <string>
+
+class ReportListCtrl : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ReportListCtrl(QWidget* parent = nullptr);
+
+    // Appends a left-aligned column of the given width in pixels.
+    void InsertColumn(int column, const std::string& heading, int width);
+
+    int GetItemCount() const;
+    // Appends a row with the column-0 text; returns its index.
+    int AppendItem(const std::string& text);
+    std::string GetItemText(int row, int column) const;
+    void SetItemText(int row, int column, const std::string& text);
+    qint64 GetItemData(int row) const;
+    void SetItemData(int row, qint64 data);
+    bool IsItemSelected(int row) const;
+    // The first selected row, or -1.
+    int GetFirstSelectedItem() const;
+    bool DeleteItem(int row);
+    void DeleteAllItems();
+
+    // Every selected row loses its selected and focused state.
+    void DeselectAll();
+    // -1 when row is not a row of the list; else the row becomes the only
+    // selected row and the focused one, and the row is returned.
+    int SelectItem(int row);
+    void EnsureVisible(int row);
+
+    // Sorts the rows by their item data with a three-way comparison; rows
+    // that compare equal keep their order. Selection and focus travel with
+    // the rows and no ItemSelected is sent.
+    void SortByData(const std::function<int(qint64, qint64)>& compare, int column, bool ascending);
+    // The column last sorted by, -1 before any sort.
+    int GetSortColumn() const { return m_nSortColumn; }
+    // Whether the sorted column is marked in the header.
+    void EnableMarkSortedColumn(bool mark = true);
+
+signals:
+    void ItemSelected(int row);
+
+private:
+    void OnSelectionChanged(const QItemSelection& selected);
+
+    int m_nSortColumn = -1;
+    bool m_bMarkSortedColumn = false;
+    bool m_bQuiet = false;
+};
