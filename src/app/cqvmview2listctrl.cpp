@@ -44,26 +44,21 @@ void CQvmView2ListCtrl::DeleteKeyItems(int key) {
     setUpdatesEnabled(true);
 }
 
-int CQvmView2ListCtrl::RowOfData(qint64 data) const {
-    for (int row = 0; row < GetItemCount(); ++row) {
-        if (GetItemData(row) == data)
-            return row;
-    }
-    return -1;
-}
-
 int CQvmView2ListCtrl::FindItem(int key, int slot) const {
-    return RowOfData(MakeItemData(key, slot));
+    return FindItemByData(MakeItemData(key, slot));
 }
 
 void CQvmView2ListCtrl::Sort(int column, bool ascending) {
-    SortByData([this, column](qint64 a, qint64 b) { return OnCompareItems(a, b, column); }, column,
-               ascending);
+    SortRows([this, column](int a, int b) { return CompareRows(a, b, column); }, column, ascending);
 }
 
 int CQvmView2ListCtrl::OnCompareItems(qint64 data1, qint64 data2, int column) const {
-    const std::string a = GetItemText(RowOfData(data1), column);
-    const std::string b = GetItemText(RowOfData(data2), column);
+    return CompareRows(FindItemByData(data1), FindItemByData(data2), column);
+}
+
+int CQvmView2ListCtrl::CompareRows(int row1, int row2, int column) const {
+    const std::string a = GetItemText(row1, column);
+    const std::string b = GetItemText(row2, column);
     if (column == 0) {
         const long na = txt::ToInt(txt::Mid(a, 3));
         const long nb = txt::ToInt(txt::Mid(b, 3));

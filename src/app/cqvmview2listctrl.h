@@ -53,7 +53,7 @@ public:
 
 private:
     const KeyRecord* Key(int key) const;
-    int RowOfData(qint64 data) const;
+    int CompareRows(int row1, int row2, int column) const;
 
     KeyLookup m_keys;
 };

@@ -1,28 +1,26 @@
 #pragma once
 // The code list of the IR library editor: a report list with the columns
 // number, name and code, whose rows hold the program's 8-bit text. Its row
-// helpers (DeselectAll, SelectItem) also serve the main dialog's lists.
+// helpers (DeselectAll, SelectItem) are the ones every list of the program
+// shares (ReportListCtrl).
 //
 // A click on a column header never sorts; SortAndRenumber sorts by name.
 
+#include "controls/reportlistctrl.h"
 #include "model/keyrecord.h"
 
 #include <QColor>
-#include <QTreeWidget>
 #include <string>
 
-class CQvmIrListCtrl : public QTreeWidget {
+class CQvmIrListCtrl : public ReportListCtrl {
     Q_OBJECT
 public:
     explicit CQvmIrListCtrl(QWidget* parent = nullptr);
 
-    // Every selected row of `list` loses its selected and focused state.
-    static void DeselectAll(QTreeWidget* list);
+    using ReportListCtrl::DeselectAll;
+    using ReportListCtrl::SelectItem;
     // false when row is not below the row count (nothing changes); else the
-    // row becomes the only selected row and the focused one.
-    static bool SelectItem(QTreeWidget* list, int row);
-
-    void DeselectAll();
+    // row becomes the only selected and focused row and is scrolled into view.
     bool SelectItem(int row);
 
     // Appends row n (n = the row count before): "n + 1", name, code, item
@@ -49,28 +47,9 @@ public:
     QColor OnGetCellTextColor(int row, int column) const;
     QColor OnGetCellBkColor(int row, int column) const;
 
-    // Row access in the program's 8-bit text.
-    int GetItemCount() const;
-    std::string GetItemText(int row, int column) const;
-    void SetItemText(int row, int column, const std::string& text);
-    qint64 GetItemData(int row) const;
-    void SetItemData(int row, qint64 data);
-    bool IsItemSelected(int row) const;
-    // The first selected row, or -1.
-    int GetFirstSelectedItem() const;
-    bool DeleteItem(int row);
-    void DeleteAllItems();
-
-    // The column last sorted by, -1 before any sort.
-    int GetSortColumn() const { return m_nSortColumn; }
-    void EnableMarkSortedColumn(bool mark = true);
-
     // false: rows in the list's own colours; true: alternating row colours.
     bool m_bColorMode = false;
 
 private:
-    int CompareRows(const QTreeWidgetItem* first, const QTreeWidgetItem* second, int column) const;
-
-    bool m_bMarkSortedColumn = false;
-    int m_nSortColumn = -1;
+    int CompareRows(int row1, int row2, int column) const;
 };

@@ -79,6 +79,14 @@ void ReportListCtrl::SetItemData(int row, qint64 data) {
         item->setData(0, kItemDataRole, data);
 }
 
+int ReportListCtrl::FindItemByData(qint64 data) const {
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        if (GetItemData(row) == data)
+            return row;
+    }
+    return -1;
+}
+
 bool ReportListCtrl::IsItemSelected(int row) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     return item && item->isSelected();
@@ -103,26 +111,30 @@ void ReportListCtrl::DeleteAllItems() {
     clear();
 }
 
-void ReportListCtrl::DeselectAll() {
-    QItemSelectionModel* selection = selectionModel();
-    for (int row = 0; row < topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = topLevelItem(row);
+void ReportListCtrl::DeselectAll(QTreeWidget* list) {
+    if (!list)
+        return;
+    QItemSelectionModel* selection = list->selectionModel();
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list->topLevelItem(row);
         if (!item->isSelected())
             continue;
-        if (currentItem() == item)
+        if (list->currentItem() == item)
             selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         item->setSelected(false);
     }
 }
 
-int ReportListCtrl::SelectItem(int row) {
-    if (row < 0 || row >= topLevelItemCount())
-        return -1;
-    DeselectAll();
-    QTreeWidgetItem* item = topLevelItem(row);
-    selectionModel()->setCurrentIndex(indexFromItem(item), QItemSelectionModel::NoUpdate);
+bool ReportListCtrl::SelectItem(QTreeWidget* list, int row) {
+    if (!list || row < 0 || row >= list->topLevelItemCount())
+        return false;
+    DeselectAll(list);
+    // Focus first, so that whoever hears of the selection finds the row
+    // current too.
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->selectionModel()->setCurrentIndex(list->indexFromItem(item), QItemSelectionModel::NoUpdate);
     item->setSelected(true);
-    return row;
+    return true;
 }
 
 void ReportListCtrl::EnsureVisible(int row) {
@@ -130,35 +142,34 @@ void ReportListCtrl::EnsureVisible(int row) {
         scrollToItem(item);
 }
 
-void ReportListCtrl::SortByData(const std::function<int(qint64, qint64)>& compare, int column,
-                                bool ascending) {
+void ReportListCtrl::SortRows(const std::function<int(int, int)>& compareRows, int column, bool ascending) {
     QScopedValueRollback quiet(m_bQuiet, true);
     QTreeWidgetItem* current = currentItem();
+    std::vector<int> order(static_cast<size_t>(topLevelItemCount()));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = compareRows(a, b);
+        return ascending ? c < 0 : c > 0;
+    });
     std::vector<QTreeWidgetItem*> rows;
     std::vector<bool> selected;
     for (int row = 0; row < topLevelItemCount(); ++row) {
         rows.push_back(topLevelItem(row));
         selected.push_back(rows.back()->isSelected());
     }
-    std::vector<size_t> order(rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    const auto data = [](const QTreeWidgetItem* item) { return item->data(0, kItemDataRole).toLongLong(); };
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        const int c = compare(data(rows[a]), data(rows[b]));
-        return ascending ? c < 0 : c > 0;
-    });
     while (topLevelItemCount() > 0)
         takeTopLevelItem(0);
-    for (size_t i : order)
-        addTopLevelItem(rows[i]);
-    for (size_t i : order)
-        rows[i]->setSelected(selected[i]);
+    for (int i : order)
+        addTopLevelItem(rows[static_cast<size_t>(i)]);
+    for (int i : order)
+        rows[static_cast<size_t>(i)]->setSelected(selected[static_cast<size_t>(i)]);
     if (current)
         selectionModel()->setCurrentIndex(indexFromItem(current), QItemSelectionModel::NoUpdate);
     m_nSortColumn = column;
     if (m_bMarkSortedColumn)
         header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    viewport()->update();
 }
 
 void ReportListCtrl::EnableMarkSortedColumn(bool mark) {
@@ -166,6 +177,7 @@ void ReportListCtrl::EnableMarkSortedColumn(bool mark) {
     header()->setSortIndicatorShown(mark);
     if (mark && m_nSortColumn >= 0)
         header()->setSortIndicator(m_nSortColumn, Qt::AscendingOrder);
+    viewport()->update();
 }
 
 void ReportListCtrl::OnSelectionChanged(const QItemSelection& selected) {

@@ -26,27 +26,36 @@ public:
     void SetItemText(int row, int column, const std::string& text);
     qint64 GetItemData(int row) const;
     void SetItemData(int row, qint64 data);
+    // The first row whose item data is `data`, or -1.
+    int FindItemByData(qint64 data) const;
     bool IsItemSelected(int row) const;
     // The first selected row, or -1.
     int GetFirstSelectedItem() const;
     bool DeleteItem(int row);
     void DeleteAllItems();
 
-    // Every selected row loses its selected and focused state.
-    void DeselectAll();
-    // -1 when row is not a row of the list; else the row becomes the only
-    // selected row and the focused one, and the row is returned.
-    int SelectItem(int row);
+    // Every selected row of any list loses its selected and focused state.
+    static void DeselectAll(QTreeWidget* list);
+    // false when row is not a row of the list (nothing changes); else the
+    // row becomes the only selected row and the focused one.
+    static bool SelectItem(QTreeWidget* list, int row);
+
+    void DeselectAll() { DeselectAll(this); }
+    // -1 when row is not a row of the list; else SelectItem above, and the
+    // row is returned.
+    int SelectItem(int row) { return SelectItem(this, row) ? row : -1; }
     void EnsureVisible(int row);
 
-    // Sorts the rows by their item data with a three-way comparison; rows
-    // that compare equal keep their order. Selection and focus travel with
-    // the rows and no ItemSelected is sent.
-    void SortByData(const std::function<int(qint64, qint64)>& compare, int column, bool ascending);
+    // Sorts the rows with a three-way comparison of two row indexes (taken
+    // before the sort); rows that compare equal keep their order. Selection
+    // and focus travel with the rows and no ItemSelected is sent.
+    void SortRows(const std::function<int(int, int)>& compareRows, int column, bool ascending = true);
     // The column last sorted by, -1 before any sort.
     int GetSortColumn() const { return m_nSortColumn; }
-    // Whether the sorted column is marked in the header.
+    // Whether the sorted column is marked (in the header, and for lists
+    // that colour their cells, in its cells).
     void EnableMarkSortedColumn(bool mark = true);
+    bool IsMarkSortedColumn() const { return m_bMarkSortedColumn; }
 
 signals:
     void ItemSelected(int row);
