@@ -1,6 +1,7 @@
 #include "app/cravloapp.h"
 
 #include "app/cravlodlg.h"
+#include "app/qtprompter.h"
 
 #include <QApplication>
 
@@ -8,9 +9,17 @@ QString g_strProjectFolder;
 QString g_strProjectPath;
 
 int CravloApp::InitInstance(const QStringList& args) {
-    CravloDlg dlg(args);
-    // The program ends with the main window, whatever other windows are open.
-    QObject::connect(&dlg, &CravloDlg::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    dlg.show();
-    return QApplication::exec();
+    QtPrompter prompter;
+    prompt::SetPrompter(&prompter);
+    int result = 0;
+    {
+        CravloDlg dlg(args);
+        // The program ends with the main window, whatever other windows are
+        // open.
+        QObject::connect(&dlg, &CravloDlg::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        dlg.show();
+        result = QApplication::exec();
+    }
+    prompt::SetPrompter(nullptr);
+    return result;
 }

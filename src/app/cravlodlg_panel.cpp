@@ -2,6 +2,9 @@
 // it, and the key clicks that add key actions.
 #include "app/cravlodlg.h"
 
+#include "editors/cdlgkeynormal.h"
+#include "editors/cdlgkeysys.h"
+#include "editors/cdlgkeyvirt.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
 
@@ -69,16 +72,66 @@ void CravloDlg::ClearAllKeys() {
 void CravloDlg::OnKeyButton(int id) {
     const int index = id - dlgid::kFirstKey;
     if (index < 0 || index >= kKeyCount)
-        return;
+        return; // commands past the last key have no key
     CBaseButton& key = m_keys[size_t(index)];
     switch (key.m_nKeyType) {
-    case kKeySystem:
+    case kKeyNormal: {
+        CDlgKeyNormal dlg(index, key, m_nModel, this);
+        if (dlg.DoModal() != ModalDialog::kIdOk)
+            return;
+        const int slot = KeyRecord::GetKeyActionSlot(dlg.m_nKind, dlg.m_nParamA, dlg.m_nParamB);
+        // The key settings are taken before the key action is tried.
+        key.m_nGroup = dlg.m_nGroup;
+        key.m_nLedLevel = dlg.m_nLedLevel;
+        key.m_strName = dlg.m_strName;
+        key.m_nRepeatDelay = dlg.m_nRepeatDelay;
+        if (key.SetKeyAction(dlg.m_nKind, dlg.m_nParamA, dlg.m_nParamB) < 0) {
+            key.repaint();
+            prompt::MessageBox("Add error");
+            return;
+        }
+        m_nSelKey = index;
+        m_nSelSlot = slot;
+        ShowAddedKeyAction(index, slot, "error no cursel");
+        key.repaint();
+        return;
+    }
+    case kKeySystem: {
         if ((m_nModel == 0 || m_nModel == 1) && (index == 32 || index == 33)) {
             prompt::Ask("IO selection", "I/O is unavailable in this model.");
             return;
         }
-        break;
+        CDlgKeySys dlg(index, m_nModel, this);
+        if (dlg.DoModal() != ModalDialog::kIdOk)
+            return;
+        const int slot = KeyRecord::GetKeyActionSlot(dlg.m_nKind, dlg.m_nItem, dlg.m_nTotalMinutes);
+        if (key.SetKeyAction(dlg.m_nKind, dlg.m_nItem, dlg.m_nTotalMinutes) < 0) {
+            prompt::MessageBox("Add error");
+            return;
+        }
+        m_nSelKey = index;
+        m_nSelSlot = slot;
+        ShowAddedKeyAction(index, slot, "error! no cursel");
+        return;
+    }
+    case kKeyVirtual: {
+        CDlgKeyVirt dlg(index, key, this);
+        if (dlg.DoModal() != ModalDialog::kIdOk) {
+            key.repaint(); // Set may have renamed the key
+            return;
+        }
+        if (key.SetKeyAction(8, 0, 0) < 0) {
+            prompt::MessageBox("Add error");
+            return;
+        }
+        key.m_strName = dlg.m_strName;
+        m_nSelKey = index;
+        m_nSelSlot = kSlotVirtual;
+        ShowAddedKeyAction(index, kSlotVirtual, "error no cursel");
+        key.repaint();
+        return;
+    }
     default:
-        break;
+        return;
     }
 }

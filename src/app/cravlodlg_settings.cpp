@@ -1,6 +1,7 @@
 // The settings file, the device model and the port mode of the main window.
 #include "app/cravlodlg.h"
 
+#include "app/cdlgpanel.h"
 #include "platform/profile.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
@@ -112,5 +113,15 @@ void CravloDlg::OnCbnSelchangeComboDeviceId(int index) {
 }
 
 void CravloDlg::OnSystemPanel() {
-    // The port-mode dialog is opened here once it exists.
+    CDlgPanel dlg(m_nPortMode, this);
+    if (dlg.DoModal() != ModalDialog::kIdOk)
+        return;
+    const int port = dlg.m_nPortMode;
+    if (m_nModel == 0 && port == m_nPortMode)
+        return;
+    ClearAllKeys();
+    BuildPanelModel0();
+    m_nModel = 0;
+    ApplyModel(0, port);
+    StoreModel0AndPort(port);
 }
