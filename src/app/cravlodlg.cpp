@@ -1,6 +1,7 @@
 #include "app/cravlodlg.h"
 
 #include "app/caboutdlg.h"
+#include "app/cravloapp.h"
 #include "app/doctyperegistration.h"
 #include "device/crscom.h"
 #include "platform/prompter.h"
@@ -312,6 +313,7 @@ void CravloDlg::OnInitDialog() {
     RegisterDocumentType();
     ShowConnectionStatus();
 
+    g_strProjectFolder.clear();
     if (!m_args.isEmpty()) {
         setWindowTitle(m_args.front());
         LoadProject(m_args.front());

@@ -3,6 +3,8 @@
 // a picture of each model's window.
 #include "mainwindowfixture.h"
 
+#include "app/cravloapp.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QImage>
@@ -102,4 +104,13 @@ TEST_F(MainWindowTest, StatusIsAwaitingConnectionWhenAUsbSerialPortIsPresent) {
     const QImage image = dlg.grab().toImage();
     const QRect r = awaiting->geometry().translated(dlg.Client()->pos());
     EXPECT_EQ(image.pixelColor(r.left() + 2, r.top() + 2), QColor(255, 255, 0));
+}
+
+TEST_F(MainWindowTest, AProjectOnTheCommandLineNamesTheWindow) {
+    g_strProjectFolder = "/left/over";
+    CravloDlg& dlg = Start({"/no/such/folder/house.dvp"});
+    EXPECT_EQ(dlg.windowTitle(), "/no/such/folder/house.dvp");
+    // Save then asks for a file name: there is no current project.
+    EXPECT_TRUE(g_strProjectFolder.isEmpty());
+    EXPECT_TRUE(g_strProjectPath.isEmpty());
 }
