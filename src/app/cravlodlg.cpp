@@ -314,10 +314,10 @@ void CravloDlg::OnInitDialog() {
     ShowConnectionStatus();
 
     g_strProjectFolder.clear();
-    if (!m_args.isEmpty()) {
+    // The title names the project only once it is loaded; the current
+    // project stays empty, so Save asks for a file name.
+    if (!m_args.isEmpty() && LoadProject(m_args.front()))
         setWindowTitle(m_args.front());
-        LoadProject(m_args.front());
-    }
     RedrawAll();
     RedrawAll();
 }

@@ -26,6 +26,11 @@
 #include <array>
 #include <string>
 
+class CQvmListBox;
+class CQvmTabCtrl;
+class CQvmView2ListCtrl;
+class CQvmView4ListCtrl;
+class EventPage;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -126,6 +131,8 @@ public:
     void OnCbnSelchangeComboPortMode(int index);
     void OnCbnSelchangeComboDeviceId(int index);
     void OnSystemPanel();
+    // The port-mode dialog and what OK in it changes; false when cancelled.
+    bool RunSystemPanel();
 
     // ----- connection status
     // Shows "Awaiting Connection" when a USB-serial port is present, else
@@ -142,6 +149,35 @@ public:
     // Action List, sorts, and selects the row of (key, slot); shows
     // `noRowMessage` and selects row 0 when it has none. Repaints the list.
     void ShowAddedKeyAction(int key, int slot, const std::string& noRowMessage);
+    // Selects entry n of the "Event Set" list, then makes tab n active.
+    void SelectEventPage(int n);
+    // The tab control's active tab changed / the user chose an "Event Set"
+    // entry: the other one follows.
+    void OnChangeActiveTab(int index);
+    void OnLbnSelchangeEventSet(int index);
+    // A row of the Action List / Event List became selected.
+    void OnLvnItemchangedActionList(int row);
+    void OnLvnItemchangedEventList(int row);
+    void OnBnClickedDelAction();
+    void OnBnClickedRefre();
+    void OnBnClickedClearAllActions();
+    void OnBnClickedDelEvent();
+    void OnBnClickedUp();
+    void OnBnClickedDown();
+    void OnBnClickedClearAllEvents();
+
+    // The event pages' way in. A page's Add calls AddEvent, then AddEventRow;
+    // its Edit calls ReplaceSelectedEvent, then UpdateEventRow; each passes
+    // m_nSelKey and m_nSelSlot. A key or slot out of range changes nothing.
+    // The text joins the key action (the blank placeholder is replaced).
+    void AddEvent(int key, int slot, const std::string& text);
+    // A new last Event List row with the text's type name and description.
+    void AddEventRow(const std::string& text);
+    // The event at the selected Event List row is replaced by the text; no
+    // selected row (or one the key action does not have): nothing.
+    void ReplaceSelectedEvent(int key, int slot, const std::string& text);
+    // The selected Event List row shows the text's type name and description.
+    void UpdateEventRow(const std::string& text);
 
     // ----- project files (cravlodlg_project.cpp)
     void OnFileNew();
@@ -149,7 +185,12 @@ public:
     void OnFileSave();
     // True when the project was written (false: cancelled or failed).
     bool OnFileSaveAs();
-    void LoadProject(const QString& path);
+    // Loads the project file into the window; a file that cannot be read
+    // whole shows "The File is Destroy", changes nothing and gives false.
+    bool LoadProject(const QString& path);
+    // Writes the project to path; "Can Not Open The File" and false when it
+    // cannot be written.
+    bool WriteProject(const QString& path);
 
     // ----- closing, About
     // The close question; true when the window may close.
@@ -170,10 +211,18 @@ public:
     QLabel* m_labelPortMode = nullptr; // 1183
     int m_cxOld = 0;
     int m_cyOld = 0;
-    QLabel* m_staticConnected = nullptr;    // 1190
-    QLabel* m_staticDisconnected = nullptr; // 1191
-    QLabel* m_staticAwaiting = nullptr;     // 1192
-    QGroupBox* m_framePanel = nullptr;      // 1012
+    QLabel* m_staticConnected = nullptr;       // 1190
+    QLabel* m_staticDisconnected = nullptr;    // 1191
+    QLabel* m_staticAwaiting = nullptr;        // 1192
+    QGroupBox* m_framePanel = nullptr;         // 1012
+    CQvmView2ListCtrl* m_listAction = nullptr; // 1015
+    CQvmView4ListCtrl* m_listEvent = nullptr;  // 1016
+    CQvmListBox* m_lbEventSet = nullptr;       // 1010, "Event Set"
+    CQvmTabCtrl* m_tabEvents = nullptr;        // 1011
+    // The event pages in the order of the "Event Set" list and the tabs;
+    // a page not built yet is a blank tab.
+    static constexpr int kEventPageCount = 9;
+    std::array<EventPage*, kEventPageCount> m_eventPages{};
 
 signals:
     // The window was closed after the close question; the program ends.

@@ -1,9 +1,341 @@
-// The Action List, the Event List and the event pages of the main window.
-// Filled in by the lists code; until then the window has no lists.
+// The Action List, the Event List, the "Event Set" selector with the event
+// page tabs, their buttons, and the callbacks through which the event pages
+// change the selected key action.
+#include "app/cqvmview2listctrl.h"
+#include "app/cqvmview4listctrl.h"
 #include "app/cravlodlg.h"
+#include "controls/cqvmbimpbutton.h"
+#include "controls/cqvmlistbox.h"
+#include "controls/cqvmtabctrl.h"
+#include "editors/eventpage.h"
+#include "model/cqvmeventstr.h"
+#include "platform/prompter.h"
 
-void CravloDlg::InitActionList() {}
-void CravloDlg::InitEventPages() {}
-void CravloDlg::InitEventList() {}
-void CravloDlg::DeleteAllListRows() {}
-void CravloDlg::ShowAddedKeyAction(int, int, const std::string&) {}
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace {
+
+// The event pages in the order of the "Event Set" list and the tabs, with
+// the event word each one composes.
+struct EventPageEntry {
+    const char* name;
+    const char* word;
+};
+constexpr EventPageEntry kEventPageTable[CravloDlg::kEventPageCount] = {
+    {"RS232", "UART"}, {"IR", "INFR"},   {"Relay", "RELY"}, {"Delay", "DELY"},  {"Compare", "UCMP"},
+    {"LED", "LEDP"},   {"Page", "ENPG"}, {"Loop", "CASD"},  {"Toggle", "LTOG"},
+};
+
+constexpr int kColumnWidthKeyPx = 80;
+constexpr int kColumnWidthTypePx = 80;
+constexpr int kColumnWidthDataPx = 500;
+
+// One of the image buttons above a list: no text, sized to its image, with
+// a tooltip. The "Clear All" buttons keep their text and have no image.
+CQvmBimpButton* CreateListButton(QWidget* parent, int id, const char* caption) {
+    auto* button = new CQvmBimpButton(parent);
+    button->setObjectName(QString::number(id));
+    button->setText(QString::fromLatin1(caption));
+    button->setGeometry(CravloDlg::TemplateRect(id));
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void SetButtonImage(CQvmBimpButton* button, QStyle::StandardPixmap image, const char* tooltip) {
+    button->setIcon(button->style()->standardIcon(image));
+    button->setText(QString());
+    button->resize(button->sizeHint());
+    button->setToolTip(QString::fromLatin1(tooltip));
+}
+
+void InsertListColumns(ReportListCtrl* list, const char* first) {
+    list->InsertColumn(0, first, kColumnWidthKeyPx);
+    list->InsertColumn(1, "Type", kColumnWidthTypePx);
+    list->InsertColumn(2, "Data", kColumnWidthDataPx);
+}
+
+bool IsKeyAction(int key, int slot) {
+    return key >= 0 && key < kKeyCount && KeyRecord::IsValidSlot(slot);
+}
+
+} // namespace
+
+void CravloDlg::InitActionList() {
+    m_listAction = new CQvmView2ListCtrl(Client());
+    m_listAction->setObjectName(QString::number(dlgid::kActionList));
+    m_listAction->setGeometry(TemplateRect(dlgid::kActionList));
+    m_listAction->SetKeys([this](int key) -> const KeyRecord* { return &m_keys[size_t(key)]; });
+    InsertListColumns(m_listAction, "Key");
+    m_listAction->EnableMarkSortedColumn();
+    connect(m_listAction, &ReportListCtrl::ItemSelected, this, &CravloDlg::OnLvnItemchangedActionList);
+
+    auto* del = CreateListButton(Client(), dlgid::kDelAction, "Del");
+    SetButtonImage(del, QStyle::SP_TrashIcon, "Delect selected action!");
+    auto* refre = CreateListButton(Client(), dlgid::kRefre, "refre");
+    SetButtonImage(refre, QStyle::SP_BrowserReload,
+                   "if there is a action without event, it will be delected");
+    auto* clearAll = CreateListButton(Client(), dlgid::kClearAllActions, "Clear All");
+    connect(del, &QPushButton::clicked, this, &CravloDlg::OnBnClickedDelAction);
+    connect(refre, &QPushButton::clicked, this, &CravloDlg::OnBnClickedRefre);
+    connect(clearAll, &QPushButton::clicked, this, &CravloDlg::OnBnClickedClearAllActions);
+}
+
+void CravloDlg::InitEventPages() {
+    m_lbEventSet = new CQvmListBox(Client());
+    m_lbEventSet->setObjectName(QString::number(dlgid::kEventSetList));
+    m_lbEventSet->setGeometry(TemplateRect(dlgid::kEventSetList));
+    for (const EventPageEntry& entry : kEventPageTable)
+        m_lbEventSet->addItem(QString::fromLatin1(entry.name));
+
+    m_tabEvents = new CQvmTabCtrl(Client());
+    m_tabEvents->setObjectName(QString::number(dlgid::kEventTabs));
+    m_tabEvents->setGeometry(TemplateRect(dlgid::kTabPlaceholder));
+    m_tabEvents->setMovable(false);
+    for (int i = 0; i < kEventPageCount; ++i) {
+        QWidget* page = m_eventPages[size_t(i)];
+        if (!page)
+            page = new QWidget(m_tabEvents);
+        m_tabEvents->addTab(page, QString::fromLatin1(kEventPageTable[i].name));
+    }
+    SelectEventPage(0);
+
+    // The tab's change notice also comes when code selects a tab; the list
+    // box's only when the user chooses an entry (code sets it with its
+    // notices blocked).
+    connect(m_tabEvents, &QTabWidget::currentChanged, this, &CravloDlg::OnChangeActiveTab);
+    connect(m_lbEventSet, &QListWidget::currentRowChanged, this, &CravloDlg::OnLbnSelchangeEventSet);
+}
+
+void CravloDlg::InitEventList() {
+    auto* del = CreateListButton(Client(), dlgid::kDelEvent, "Del");
+    SetButtonImage(del, QStyle::SP_TrashIcon, "Delect selected event!");
+    auto* up = CreateListButton(Client(), dlgid::kUp, "up");
+    SetButtonImage(up, QStyle::SP_ArrowUp, "Higher priority for selected event!");
+    auto* down = CreateListButton(Client(), dlgid::kDown, "Down");
+    SetButtonImage(down, QStyle::SP_ArrowDown, "Lower priority for selected event!");
+    auto* clearAll = CreateListButton(Client(), dlgid::kClearAllEvents, "Clear All");
+    connect(del, &QPushButton::clicked, this, &CravloDlg::OnBnClickedDelEvent);
+    connect(up, &QPushButton::clicked, this, &CravloDlg::OnBnClickedUp);
+    connect(down, &QPushButton::clicked, this, &CravloDlg::OnBnClickedDown);
+    connect(clearAll, &QPushButton::clicked, this, &CravloDlg::OnBnClickedClearAllEvents);
+
+    m_listEvent = new CQvmView4ListCtrl(Client());
+    m_listEvent->setObjectName(QString::number(dlgid::kEventList));
+    m_listEvent->setGeometry(TemplateRect(dlgid::kEventList));
+    m_listEvent->SetKeys([this](int key) -> const KeyRecord* { return &m_keys[size_t(key)]; });
+    InsertListColumns(m_listEvent, "Num");
+    connect(m_listEvent, &ReportListCtrl::ItemSelected, this, &CravloDlg::OnLvnItemchangedEventList);
+}
+
+void CravloDlg::DeleteAllListRows() {
+    m_listAction->DeleteAllItems();
+    m_listEvent->DeleteAllItems();
+}
+
+void CravloDlg::ShowAddedKeyAction(int key, int slot, const std::string& noRowMessage) {
+    m_listAction->DeselectAll();
+    m_listAction->DeleteKeyItems(key);
+    m_listAction->AddKeyItems(key);
+    m_listAction->Sort(0);
+    int row = m_listAction->FindItem(key, slot);
+    if (row < 0) {
+        prompt::MessageBox(noRowMessage);
+        row = 0;
+    }
+    // The selection shows the key action's events.
+    m_listAction->SelectItem(row);
+    m_listAction->viewport()->update();
+}
+
+// ----- "Event Set" selector and tabs
+
+void CravloDlg::SelectEventPage(int n) {
+    {
+        const QSignalBlocker quiet(m_lbEventSet);
+        m_lbEventSet->setCurrentRow(n);
+    }
+    m_tabEvents->setCurrentIndex(n);
+}
+
+void CravloDlg::OnChangeActiveTab(int index) {
+    const QSignalBlocker quiet(m_lbEventSet);
+    m_lbEventSet->setCurrentRow(index);
+}
+
+void CravloDlg::OnLbnSelchangeEventSet(int index) {
+    if (index >= 0)
+        m_tabEvents->setCurrentIndex(index);
+}
+
+// ----- selections
+
+void CravloDlg::OnLvnItemchangedActionList(int row) {
+    if (row < 0)
+        return;
+    const qint64 data = m_listAction->GetItemData(row);
+    m_nSelKey = CQvmView2ListCtrl::KeyOfData(data);
+    m_nSelSlot = CQvmView2ListCtrl::SlotOfData(data);
+    m_listEvent->ShowEvents(m_nSelKey, m_nSelSlot);
+}
+
+void CravloDlg::OnLvnItemchangedEventList(int row) {
+    if (row < 0 || m_listEvent->GetItemCount() == 0 || !IsKeyAction(m_nSelKey, m_nSelSlot))
+        return;
+    const CStringArray events = m_keys[size_t(m_nSelKey)].m_arrSlots[size_t(m_nSelSlot)];
+    if (row >= int(events.size())) {
+        prompt::MessageBox("Not have the event");
+        return;
+    }
+    const std::string& text = events[size_t(row)];
+    const std::string word = CQvmEventStr(text).GetWord();
+    for (int i = 0; i < kEventPageCount; ++i) {
+        if (word != kEventPageTable[i].word)
+            continue;
+        SelectEventPage(i);
+        if (EventPage* page = m_eventPages[size_t(i)])
+            page->LoadEvent(text);
+        return;
+    }
+    // "GPIO" and unknown words have no page.
+}
+
+// ----- Action List buttons
+
+void CravloDlg::OnBnClickedDelAction() {
+    const int row = m_listAction->GetFirstSelectedItem();
+    if (row < 0)
+        return;
+    // The selected row made its key action the selected one.
+    if (IsKeyAction(m_nSelKey, m_nSelSlot))
+        m_keys[size_t(m_nSelKey)].m_arrSlots[size_t(m_nSelSlot)].clear();
+    m_listAction->RefreshAll();
+    m_listAction->Sort(0);
+    if (m_listAction->GetItemCount() > 0)
+        m_listAction->SelectItem(0);
+    else
+        m_listEvent->DeleteAllItems();
+}
+
+void CravloDlg::OnBnClickedRefre() {
+    for (CBaseButton& key : m_keys) {
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            if (key.IsKeyActionEmpty(slot))
+                key.m_arrSlots[size_t(slot)].clear();
+        }
+    }
+    m_listAction->RefreshAll();
+    m_listAction->Sort(0);
+    if (m_listAction->GetItemCount() > 0)
+        m_listAction->SelectItem(0);
+}
+
+void CravloDlg::OnBnClickedClearAllActions() {
+    if (prompt::MessageBox("This will clear all actions and event", prompt::Buttons::YesNo, {},
+                           prompt::Answer::Yes) != prompt::Answer::Yes)
+        return;
+    for (CBaseButton& key : m_keys)
+        key.ClearAllKeyActions();
+    DeleteAllListRows();
+}
+
+// ----- Event List buttons
+
+void CravloDlg::OnBnClickedDelEvent() {
+    const int row = m_listEvent->GetFirstSelectedItem();
+    if (row < 0) {
+        prompt::MessageBox("No selected item to delete");
+        return;
+    }
+    if (IsKeyAction(m_nSelKey, m_nSelSlot))
+        m_keys[size_t(m_nSelKey)].RemoveEvent(m_nSelSlot, row);
+    m_listEvent->ShowEvents(m_nSelKey, m_nSelSlot);
+}
+
+namespace {
+
+// The row at the bottom of the list's view, or -1.
+int LastRowInView(const ReportListCtrl& list) {
+    const QModelIndex index = list.indexAt(QPoint(1, list.viewport()->height() - 1));
+    return index.isValid() ? index.row() : list.GetItemCount() - 1;
+}
+
+} // namespace
+
+void CravloDlg::OnBnClickedUp() {
+    const int row = m_listEvent->GetFirstSelectedItem();
+    if (row <= 0) {
+        prompt::MessageBox("No selected item to move");
+        return;
+    }
+    const int lastInView = LastRowInView(*m_listEvent);
+    if (IsKeyAction(m_nSelKey, m_nSelSlot))
+        m_keys[size_t(m_nSelKey)].MoveEventUp(m_nSelSlot, row);
+    m_listEvent->ShowEvents(m_nSelKey, m_nSelSlot);
+    m_listEvent->SelectItem(row - 1);
+    m_listEvent->EnsureVisible(lastInView);
+    m_listEvent->EnsureVisible(row - 1);
+    m_listEvent->setFocus();
+}
+
+void CravloDlg::OnBnClickedDown() {
+    const int count = m_listEvent->GetItemCount();
+    const int row = m_listEvent->GetFirstSelectedItem();
+    if (count == 0 || row == count - 1) {
+        prompt::MessageBox("No selected item to move");
+        return;
+    }
+    if (row < 0)
+        return;
+    const int lastInView = LastRowInView(*m_listEvent);
+    if (IsKeyAction(m_nSelKey, m_nSelSlot))
+        m_keys[size_t(m_nSelKey)].MoveEventDown(m_nSelSlot, row);
+    m_listEvent->ShowEvents(m_nSelKey, m_nSelSlot);
+    m_listEvent->SelectItem(row + 1);
+    m_listEvent->EnsureVisible(lastInView);
+    m_listEvent->EnsureVisible(row + 1);
+    m_listEvent->setFocus();
+}
+
+void CravloDlg::OnBnClickedClearAllEvents() {
+    if (prompt::MessageBox("This will clear all event", prompt::Buttons::YesNo, {}, prompt::Answer::Yes) !=
+        prompt::Answer::Yes)
+        return;
+    if (m_listEvent->GetItemCount() == 0)
+        return;
+    // No placeholder remains; the Action List keeps the row until the next
+    // refresh.
+    if (IsKeyAction(m_nSelKey, m_nSelSlot))
+        m_keys[size_t(m_nSelKey)].m_arrSlots[size_t(m_nSelSlot)].clear();
+    m_listEvent->DeleteAllItems();
+}
+
+// ----- the event pages' callbacks
+
+void CravloDlg::AddEvent(int key, int slot, const std::string& text) {
+    if (IsKeyAction(key, slot))
+        m_keys[size_t(key)].AddEvent(slot, text);
+}
+
+void CravloDlg::AddEventRow(const std::string& text) {
+    const CQvmEventStr event(text);
+    m_listEvent->AddEventItem(event.GetTypeName(), event.GetDescription());
+    m_listEvent->EnsureVisible(m_listEvent->GetItemCount() - 1);
+}
+
+void CravloDlg::ReplaceSelectedEvent(int key, int slot, const std::string& text) {
+    const int row = m_listEvent->GetFirstSelectedItem();
+    if (!IsKeyAction(key, slot) || row < 0)
+        return;
+    CStringArray& events = m_keys[size_t(key)].m_arrSlots[size_t(slot)];
+    // The event keeps its place; a row the key action does not have (the
+    // list shows another key action) replaces nothing.
+    if (row < int(events.size()))
+        events[size_t(row)] = text;
+}
+
+void CravloDlg::UpdateEventRow(const std::string& text) {
+    const CQvmEventStr event(text);
+    m_listEvent->SetSelectedEventItem(event.GetTypeName(), event.GetDescription());
+}

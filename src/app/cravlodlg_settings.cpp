@@ -113,15 +113,20 @@ void CravloDlg::OnCbnSelchangeComboDeviceId(int index) {
 }
 
 void CravloDlg::OnSystemPanel() {
+    RunSystemPanel();
+}
+
+bool CravloDlg::RunSystemPanel() {
     CDlgPanel dlg(m_nPortMode, this);
     if (dlg.DoModal() != ModalDialog::kIdOk)
-        return;
+        return false;
     const int port = dlg.m_nPortMode;
     if (m_nModel == 0 && port == m_nPortMode)
-        return;
+        return true;
     ClearAllKeys();
     BuildPanelModel0();
     m_nModel = 0;
     ApplyModel(0, port);
     StoreModel0AndPort(port);
+    return true;
 }

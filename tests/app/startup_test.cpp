@@ -106,10 +106,12 @@ TEST_F(MainWindowTest, StatusIsAwaitingConnectionWhenAUsbSerialPortIsPresent) {
     EXPECT_EQ(image.pixelColor(r.left() + 2, r.top() + 2), QColor(255, 255, 0));
 }
 
-TEST_F(MainWindowTest, AProjectOnTheCommandLineNamesTheWindow) {
+TEST_F(MainWindowTest, AProjectOnTheCommandLineNamesTheWindowOnlyWhenItLoads) {
     g_strProjectFolder = "/left/over";
     CravloDlg& dlg = Start({"/no/such/folder/house.dvp"});
-    EXPECT_EQ(dlg.windowTitle(), "/no/such/folder/house.dvp");
+    // A file that cannot be read changes nothing, the title included.
+    EXPECT_EQ(dlg.windowTitle(), "Vorle-Control");
+    EXPECT_EQ(m_prompter.Count("The File is Destroy"), 1u);
     // Save then asks for a file name: there is no current project.
     EXPECT_TRUE(g_strProjectFolder.isEmpty());
     EXPECT_TRUE(g_strProjectPath.isEmpty());
