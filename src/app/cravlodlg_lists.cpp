@@ -50,7 +50,9 @@ void SetButtonImage(CQvmBimpButton* button, QStyle::StandardPixmap image, const 
     button->setToolTip(QString::fromLatin1(tooltip));
 }
 
+// Three left-aligned columns, full-row select and grid lines.
 void InsertListColumns(ReportListCtrl* list, const char* first) {
+    list->SetGridLines(true);
     list->InsertColumn(0, first, kColumnWidthKeyPx);
     list->InsertColumn(1, "Type", kColumnWidthTypePx);
     list->InsertColumn(2, "Data", kColumnWidthDataPx);

@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <algorithm>
 #include <set>
@@ -178,6 +179,27 @@ void ReportListCtrl::EnableMarkSortedColumn(bool mark) {
     if (mark && m_nSortColumn >= 0)
         header()->setSortIndicator(m_nSortColumn, Qt::AscendingOrder);
     viewport()->update();
+}
+
+void ReportListCtrl::SetGridLines(bool on) {
+    m_bGridLines = on;
+    viewport()->update();
+}
+
+void ReportListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    QTreeWidget::drawRow(painter, option, index);
+    if (!m_bGridLines)
+        return;
+    painter->save();
+    painter->setPen(palette().color(QPalette::Midlight));
+    const QRect r = option.rect;
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    for (int column = 0; column < columnCount(); ++column) {
+        const int x = columnViewportPosition(column) + columnWidth(column) - 1;
+        painter->drawLine(x, r.top(), x, r.bottom());
+    }
+    painter->restore();
 }
 
 void ReportListCtrl::OnSelectionChanged(const QItemSelection& selected) {

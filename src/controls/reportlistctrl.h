@@ -56,9 +56,15 @@ public:
     // that colour their cells, in its cells).
     void EnableMarkSortedColumn(bool mark = true);
     bool IsMarkSortedColumn() const { return m_bMarkSortedColumn; }
+    // Lines between the rows and the columns.
+    void SetGridLines(bool on);
 
 signals:
     void ItemSelected(int row);
+
+protected:
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);
@@ -66,4 +72,5 @@ private:
     int m_nSortColumn = -1;
     bool m_bMarkSortedColumn = false;
     bool m_bQuiet = false;
+    bool m_bGridLines = false;
 };
