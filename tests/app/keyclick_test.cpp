@@ -3,6 +3,8 @@
 #include "mainwindowfixture.h"
 
 #include "app/cdlgpanel.h"
+#include "app/cqvmview2listctrl.h"
+#include "app/cqvmview4listctrl.h"
 #include "controls/cqvmkeynameedit.h"
 #include "editors/cdlgkeynormal.h"
 #include "editors/cdlgkeysys.h"
@@ -229,4 +231,37 @@ TEST_F(MainWindowTest, APortModeOutsideTheEntriesIsNeverWrittenBack) {
     EXPECT_EQ(dlg.m_nModel, 1);
     EXPECT_EQ(dlg.m_nPortMode, 7);
     EXPECT_EQ(ReadSettings(), settings);
+}
+
+TEST_F(MainWindowTest, AnAddedKeyActionBecomesTheSelectedActionListRow) {
+    CravloDlg& dlg = Start();
+    dlg.m_keys[9].SetKeyAction(8, 0, 0);
+    dlg.m_listAction->AddKeyItems(9); // a row of another key, Key10
+    OnModalOf<CDlgKeyNormal>([&](CDlgKeyNormal* d) {
+        ChooseEntry(d->m_comboType, QString("Release"));
+        Click(d->m_btnOk);
+    });
+    ClickKey(dlg.m_keys[1]);
+
+    CQvmView2ListCtrl& list = *dlg.m_listAction;
+    ASSERT_EQ(list.GetItemCount(), 2);
+    // Sorted by key number: Key2 before Key10.
+    EXPECT_EQ(list.GetItemText(0, 0), "Key2");
+    EXPECT_EQ(list.GetItemText(0, 1), "Release");
+    EXPECT_EQ(list.GetItemText(1, 0), "Key10");
+    EXPECT_EQ(list.GetFirstSelectedItem(), 0);
+    EXPECT_FALSE(list.IsItemSelected(1));
+    EXPECT_EQ(dlg.m_listEvent->GetItemCount(), 0); // only the placeholder so far
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(MainWindowTest, ChangingThePortModeEmptiesBothLists) {
+    CravloDlg& dlg = Start();
+    OnModalOf<CDlgKeyNormal>([&](CDlgKeyNormal* d) { Click(d->m_btnOk); });
+    ClickKey(dlg.m_keys[0]);
+    ASSERT_EQ(dlg.m_listAction->GetItemCount(), 1);
+    m_prompter.QueueAnswer(prompt::Answer::Yes);
+    ChooseEntry(qobject_cast<QComboBox*>(dlg.Control(1146)), 1);
+    EXPECT_EQ(dlg.m_listAction->GetItemCount(), 0);
+    EXPECT_EQ(dlg.m_listEvent->GetItemCount(), 0);
 }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -165,13 +166,29 @@ TEST_F(MainWindowTest, CloseAsksToSaveAndNoCloses) {
     EXPECT_EQ(closed, 1);
 }
 
-TEST_F(MainWindowTest, YesWithACancelledSaveKeepsTheWindowOpen) {
+TEST_F(MainWindowTest, YesWithACancelledOrFailedSaveKeepsTheWindowOpen) {
     CravloDlg& dlg = Start();
     m_prompter.QueueAnswer(prompt::Answer::Yes);
     m_prompter.QueueFile(std::nullopt); // the save dialog is cancelled
     EXPECT_FALSE(dlg.close());
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(m_prompter.Count("Save the File in Editting?"), 1u);
+    EXPECT_EQ(m_prompter.FileRequests().size(), 1u);
+
+    // A file that cannot be written: a folder stands where it should be.
+    const QString blocked = m_xdg.Root() + "/blocked.dvp";
+    ASSERT_TRUE(QDir().mkpath(blocked));
+    m_prompter.QueueAnswer(prompt::Answer::Yes);
+    m_prompter.QueueFile(blocked);
+    EXPECT_FALSE(dlg.close());
+    EXPECT_TRUE(dlg.isVisible());
+
+    // A save that succeeds lets the window close.
+    const QString good = m_xdg.Root() + "/house.dvp";
+    m_prompter.QueueAnswer(prompt::Answer::Yes);
+    m_prompter.QueueFile(good);
+    EXPECT_TRUE(dlg.close());
+    EXPECT_TRUE(QFileInfo(good).size() > 20);
 }
 
 TEST_F(MainWindowTest, EscapeNeverEndsTheWindowAndEnterNeverReachesItsControls) {

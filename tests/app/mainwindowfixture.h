@@ -3,6 +3,7 @@
 // Library folder) with the desktop's data and config folders in the same
 // place, and every message answered by a scripted prompter.
 
+#include "app/cravloapp.h"
 #include "app/cravlodlg.h"
 #include "platform/programpaths.h"
 #include "platform/usbserialports.h"
@@ -26,6 +27,9 @@ protected:
     }
     void TearDown() override {
         m_dlg.reset();
+        // The current project is process-wide; the next test starts without.
+        g_strProjectFolder.clear();
+        g_strProjectPath.clear();
         paths::SetProgramFolder({});
         usbserial::SetRoots(m_savedRoots);
     }
