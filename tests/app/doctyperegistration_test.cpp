@@ -1,4 +1,5 @@
 #include "app/doctyperegistration.h"
+#include "support/filecontent.h"
 #include "support/tempxdgfolders.h"
 
 #include <QDateTime>
@@ -9,13 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return f.readAll().toStdString();
-}
 
 struct Registration : ::testing::Test {
     QString DesktopFile() const { return m_xdg.DataHome() + "/applications/vorle-control.desktop"; }
@@ -38,7 +32,7 @@ TEST(RegistrationText, ExecArgumentIsQuotedAndEscaped) {
 
 TEST_F(Registration, WritesTheMimePackageAndTheDesktopEntry) {
     Register("/opt/Vorle Control/vorle-control");
-    EXPECT_EQ(ReadAll(MimePackage()),
+    EXPECT_EQ(ReadFileBytes(MimePackage()),
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
               "  <mime-type type=\"application/x-quillet-dvp\">\n"
@@ -46,13 +40,13 @@ TEST_F(Registration, WritesTheMimePackageAndTheDesktopEntry) {
               "    <glob pattern=\"*.dvp\"/>\n"
               "  </mime-type>\n"
               "</mime-info>\n");
-    EXPECT_EQ(ReadAll(DesktopFile()), "[Desktop Entry]\n"
-                                      "Type=Application\n"
-                                      "Name=Vorle-Control\n"
-                                      "Exec=\"/opt/Vorle Control/vorle-control\" %f\n"
-                                      "MimeType=application/x-quillet-dvp;\n"
-                                      "Terminal=false\n"
-                                      "NoDisplay=true\n");
+    EXPECT_EQ(ReadFileBytes(DesktopFile()), "[Desktop Entry]\n"
+                                            "Type=Application\n"
+                                            "Name=Vorle-Control\n"
+                                            "Exec=\"/opt/Vorle Control/vorle-control\" %f\n"
+                                            "MimeType=application/x-quillet-dvp;\n"
+                                            "Terminal=false\n"
+                                            "NoDisplay=true\n");
 }
 
 TEST_F(Registration, FilesAreRewrittenOnlyWhenTheyChange) {
@@ -71,7 +65,7 @@ TEST_F(Registration, FilesAreRewrittenOnlyWhenTheyChange) {
     Register("/opt/b/vorle-control");
     EXPECT_GT(QFileInfo(DesktopFile()).lastModified(), past.addSecs(10));
     EXPECT_LT(QFileInfo(MimePackage()).lastModified(), past.addSecs(10));
-    EXPECT_NE(ReadAll(DesktopFile()).find("Exec=\"/opt/b/vorle-control\" %f"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(DesktopFile()).find("Exec=\"/opt/b/vorle-control\" %f"), std::string::npos);
 }
 
 TEST_F(Registration, TheUsersDefaultApplicationIsLeftAlone) {
@@ -84,6 +78,6 @@ TEST_F(Registration, TheUsersDefaultApplicationIsLeftAlone) {
         f.write(chosen.c_str());
     }
     Register("/opt/a/vorle-control");
-    EXPECT_EQ(ReadAll(mimeapps), chosen);
+    EXPECT_EQ(ReadFileBytes(mimeapps), chosen);
     EXPECT_FALSE(QFileInfo::exists(m_xdg.DataHome() + "/applications/mimeapps.list"));
 }

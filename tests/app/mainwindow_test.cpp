@@ -240,18 +240,6 @@ TEST_F(MainWindowTest, ResizingScalesFromTheFirstLayoutWithoutDrift) {
     EXPECT_EQ(ChildRects(dlg), original);
 }
 
-TEST_F(MainWindowTest, MaximiseAndRestoreReturnToTheSameRectangles) {
-    CravloDlg& dlg = Start();
-    const auto original = ChildRects(dlg);
-    const QSize design = dlg.Client()->size();
-    dlg.showMaximized();
-    QApplication::processEvents();
-    dlg.showNormal();
-    QApplication::processEvents();
-    ResizeClient(dlg, design);
-    EXPECT_EQ(ChildRects(dlg), original);
-}
-
 TEST_F(MainWindowTest, ATinyWindowScalesWithoutDividingByZero) {
     CravloDlg& dlg = Start();
     const auto original = ChildRects(dlg);

@@ -7,6 +7,7 @@
 #include "app/cravlodlg.h"
 #include "platform/programpaths.h"
 #include "platform/usbserialports.h"
+#include "support/filecontent.h"
 #include "support/scripted_prompter.h"
 #include "support/tempxdgfolders.h"
 
@@ -43,17 +44,8 @@ protected:
     }
 
     QString SettingsPath() const { return m_xdg.Root() + "/dvsetup.ini"; }
-    void WriteSettings(const std::string& content) {
-        QFile f(SettingsPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content.data(), qint64(content.size()));
-    }
-    std::string ReadSettings() const {
-        QFile f(SettingsPath());
-        if (!f.open(QIODevice::ReadOnly))
-            return "<missing>";
-        return f.readAll().toStdString();
-    }
+    void WriteSettings(const std::string& content) { ASSERT_TRUE(WriteFileBytes(SettingsPath(), content)); }
+    std::string ReadSettings() const { return ReadFileBytes(SettingsPath()); }
 
     CravloDlg& Start(const QStringList& args = {}, bool show = true) {
         m_dlg = std::make_unique<CravloDlg>(args);

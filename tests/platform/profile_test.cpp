@@ -1,26 +1,10 @@
 #include "platform/profile.h"
+#include "support/filecontent.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-std::string ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return f.readAll().toStdString();
-}
-
-void WriteAll(const QString& path, const std::string& content) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content.data(), qint64(content.size()));
-}
-
-} // namespace
 
 TEST(Profile, NamesMatchWithoutLetterCaseAndBlanksAroundThemDoNotCount) {
     const std::string ini = "; settings\r\n[Other]\r\nMACHINE_TYPE=9\r\n"
@@ -41,7 +25,7 @@ TEST(Profile, IntegersAreASignAndLeadingDigitsAndMissingGivesTheDefault) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/dvsetup.ini";
     EXPECT_EQ(profile::ReadInt(path, "SYSTEM", "MACHINE_TYPE", 7), 7); // no file
-    WriteAll(path, "[SYSTEM]\r\nA=12ab\r\nB=-3\r\nC=abc\r\nD=\r\nE=+4\r\nF= 5 6\r\n");
+    ASSERT_TRUE(WriteFileBytes(path, "[SYSTEM]\r\nA=12ab\r\nB=-3\r\nC=abc\r\nD=\r\nE=+4\r\nF= 5 6\r\n"));
     EXPECT_EQ(profile::ReadInt(path, "SYSTEM", "A", 7), 12);
     EXPECT_EQ(profile::ReadInt(path, "SYSTEM", "B", 7), -3);
     EXPECT_EQ(profile::ReadInt(path, "SYSTEM", "C", 7), 0);
@@ -56,9 +40,9 @@ TEST(Profile, WritingANewFileMakesItsSectionWithCrLf) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/sub/dvsetup.ini";
     ASSERT_TRUE(profile::WriteString(path, "SYSTEM", "MACHINE_TYPE", "0"));
-    EXPECT_EQ(ReadAll(path), "[SYSTEM]\r\nMACHINE_TYPE=0\r\n");
+    EXPECT_EQ(ReadFileBytes(path), "[SYSTEM]\r\nMACHINE_TYPE=0\r\n");
     ASSERT_TRUE(profile::WriteInt(path, "SYSTEM", "MACHINE_PORT", 2));
-    EXPECT_EQ(ReadAll(path), "[SYSTEM]\r\nMACHINE_TYPE=0\r\nMACHINE_PORT=2\r\n");
+    EXPECT_EQ(ReadFileBytes(path), "[SYSTEM]\r\nMACHINE_TYPE=0\r\nMACHINE_PORT=2\r\n");
 }
 
 TEST(Profile, WritingReplacesInPlaceAndKeepsEveryOtherLine) {
