@@ -3,6 +3,7 @@
 #include "app/caboutdlg.h"
 #include "app/cravloapp.h"
 #include "app/doctyperegistration.h"
+#include "controls/dialogunits.h"
 #include "device/crscom.h"
 #include "platform/prompter.h"
 
@@ -37,12 +38,7 @@ constexpr int kDialogHeightDlu = 369;
 constexpr int kComboHeightDlu = 12;
 constexpr int kDialogFontPx = 12;
 
-int DluX(int x) {
-    return (x * kBaseUnitXPx + 2) / 4;
-}
-int DluY(int y) {
-    return (y * kBaseUnitYPx + 4) / 8;
-}
+const DialogUnits kUnits(kBaseUnitXPx, kBaseUnitYPx);
 
 // Properties kept on each control for the scaling: its rectangle in the
 // layout at the first show, and the one last given to it.
@@ -123,8 +119,7 @@ CravloDlg* MainDialog() {
 }
 
 QRect CravloDlg::DialogRect(int x, int y, int width, int height) {
-    const int left = DluX(x), top = DluY(y);
-    return QRect(left, top, DluX(x + width) - left, DluY(y + height) - top);
+    return kUnits.Rect(x, y, width, height);
 }
 
 QRect CravloDlg::TemplateRect(int id) {
@@ -135,7 +130,7 @@ QRect CravloDlg::TemplateRect(int id) {
 }
 
 QSize CravloDlg::DesignClientSize() {
-    return {DluX(kDialogWidthDlu), DluY(kDialogHeightDlu)};
+    return kUnits.Size(kDialogWidthDlu, kDialogHeightDlu);
 }
 
 CravloDlg::CravloDlg(const QStringList& args, QWidget* parent) : QMainWindow(parent), m_args(args) {

@@ -1,11 +1,12 @@
 #include "app/doctyperegistration.h"
 
+#include "platform/fileio.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace doctype {
@@ -78,11 +79,7 @@ bool WriteIfChanged(const QString& path, const QByteArray& content) {
         return false;
     existing.close();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(content);
-    return file.commit();
+    return fileio::WriteAll(path, std::string_view(content.constData(), size_t(content.size())));
 }
 
 // Runs a desktop cache tool on `folder` when it is installed; its outcome

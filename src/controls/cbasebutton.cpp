@@ -12,8 +12,10 @@ namespace {
 // The button has a one-pixel border; everything else is drawn inside it.
 constexpr int kBorderPx = 1;
 const QColor kBorderColor(100, 100, 100);
-// The number caption: a cell 12 pixels high, a proportional sans-serif face.
-constexpr int kCaptionFontPx = 10;
+// The number caption: a small proportional sans-serif face, narrowed so
+// that a two-digit number stays readable inside its 9 x 9 pixel square.
+constexpr int kCaptionFontPx = 9;
+constexpr int kCaptionSquarePx = 9;
 // The key name: a cell 15 pixels high with characters 6 pixels wide on
 // average, narrow enough for a four- or five-letter name on a 35-pixel key.
 constexpr int kNameFontPx = 13;
@@ -24,6 +26,9 @@ QFont CaptionFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kCaptionFontPx);
     font.setWeight(QFont::Normal);
+    const int twoDigits = QFontMetrics(font).horizontalAdvance(QStringLiteral("88"));
+    if (twoDigits > kCaptionSquarePx)
+        font.setStretch(kCaptionSquarePx * 100 / twoDigits);
     return font;
 }
 
@@ -74,7 +79,7 @@ std::pair<QColor, QColor> CBaseButton::GradientColors() const {
 }
 
 QRect CBaseButton::CaptionRect() {
-    return QRect(kBorderPx + 1, kBorderPx + 1, 9, 9);
+    return QRect(kBorderPx + 1, kBorderPx + 1, kCaptionSquarePx, kCaptionSquarePx);
 }
 
 void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {

@@ -28,6 +28,8 @@ DialogUnits::DialogUnits(const QFont& font) {
 
 DialogUnits::DialogUnits(const QWidget* widget) : DialogUnits(widget->font()) {}
 
+DialogUnits::DialogUnits(int baseXPx, int baseYPx) : m_nBaseX(baseXPx), m_nBaseY(baseYPx) {}
+
 int DialogUnits::X(int units) const {
     return MulDiv(units, m_nBaseX, 4);
 }

@@ -14,6 +14,8 @@ class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
     explicit DialogUnits(const QWidget* widget);
+    // Fixed base units in pixels, for a layout that must not follow the font.
+    DialogUnits(int baseXPx, int baseYPx);
 
     int X(int units) const;
     int Y(int units) const;

@@ -29,18 +29,11 @@ void CIrLibSet::Serialize(CArchive& ar) {
 }
 
 bool CIrLibSet::LoadFromFile(const QString& path) {
-    std::optional<std::string> bytes = fileio::ReadAll(path);
-    if (!bytes)
-        return false;
-    CArchive ar(std::move(*bytes));
-    Serialize(ar);
-    return true;
+    return fileio::LoadSerialized(*this, path);
 }
 
 bool CIrLibSet::SaveToFile(const QString& path) {
-    CArchive ar;
-    Serialize(ar);
-    return fileio::WriteAll(path, ar.Bytes());
+    return fileio::SaveSerialized(*this, path);
 }
 
 int CIrLibSet::FindFunction(const std::string& name) const {

@@ -36,18 +36,11 @@ void CRS232LibSet::Serialize(CArchive& ar) {
 }
 
 bool CRS232LibSet::LoadFromFile(const QString& path) {
-    std::optional<std::string> bytes = fileio::ReadAll(path);
-    if (!bytes)
-        return false;
-    CArchive ar(std::move(*bytes));
-    Serialize(ar);
-    return true;
+    return fileio::LoadSerialized(*this, path);
 }
 
 bool CRS232LibSet::SaveToFile(const QString& path) {
-    CArchive ar;
-    Serialize(ar);
-    return fileio::WriteAll(path, ar.Bytes());
+    return fileio::SaveSerialized(*this, path);
 }
 
 int CRS232LibSet::FindFunction(const std::string& name) const {

@@ -2,6 +2,8 @@
 // Whole-file reading and writing for the program's own files (projects and
 // code libraries), which are always read and written whole.
 
+#include "platform/carchive.h"
+
 #include <QString>
 #include <optional>
 #include <string>
@@ -16,5 +18,23 @@ std::optional<std::string> ReadAll(const QString& path);
 // the new one is complete, so a failed write never leaves it cut short.
 // False when the file cannot be created or written.
 bool WriteAll(const QString& path, std::string_view bytes);
+
+// Reads a whole file into a record through its Serialize. False when the
+// file cannot be read; a short or damaged file throws CArchiveException.
+template <typename T> bool LoadSerialized(T& record, const QString& path) {
+    std::optional<std::string> bytes = ReadAll(path);
+    if (!bytes)
+        return false;
+    CArchive ar(std::move(*bytes));
+    record.Serialize(ar);
+    return true;
+}
+
+// Writes a record through its Serialize with WriteAll.
+template <typename T> bool SaveSerialized(T& record, const QString& path) {
+    CArchive ar;
+    record.Serialize(ar);
+    return WriteAll(path, ar.Bytes());
+}
 
 } // namespace fileio

@@ -1,11 +1,12 @@
 #include "platform/profile.h"
 
+#include "platform/fileio.h"
+
 #include "platform/textutil.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <climits>
 #include <vector>
 
@@ -179,14 +180,7 @@ bool WriteString(const QString& path, std::string_view section, std::string_view
                  std::string_view value) {
     const std::string content = SetValue(ReadFile(path).value_or(std::string()), section, key, value);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(content.data(), qint64(content.size())) != qint64(content.size())) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return fileio::WriteAll(path, content);
 }
 
 bool WriteInt(const QString& path, std::string_view section, std::string_view key, int value) {
