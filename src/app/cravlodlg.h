@@ -18,12 +18,14 @@
 
 #include "app/keypanellayout.h"
 #include "controls/cbasebutton.h"
+#include "device/crscom.h"
 #include "model/keyrecord.h"
 
 #include <QIcon>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <atomic>
 #include <string>
 
 class CQvmListBox;
@@ -223,6 +225,19 @@ public:
     // a page not built yet is a blank tab.
     static constexpr int kEventPageCount = 9;
     std::array<EventPage*, kEventPageCount> m_eventPages{};
+
+    // ----- device link
+    // Link states: what a received chunk means.
+    enum LinkState { kLinkIdle = 0, kLinkUploading = 1, kLinkConnecting = 2, kLinkClearing = 4,
+                     kLinkClearingForUpload = 5 };
+    CRsCom m_com;
+    // Read by the upload worker, written on the user-interface thread.
+    std::atomic<int> m_nLinkState{kLinkIdle};
+    // The IR library editor waits for learned codes: every chunk goes to the
+    // learned-code assembly, whatever the link state.
+    bool m_bIrLearning = false;
+    // A learned-code frame is being assembled.
+    bool m_bRxBusy = false;
 
 signals:
     // The window was closed after the close question; the program ends.
