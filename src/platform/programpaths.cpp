@@ -72,6 +72,16 @@ bool IsFileInLibrary(const std::string& name) {
     return false;
 }
 
+bool IsPlainFileName(const std::string& name) {
+    const QString text = cp936::ToUnicode(name);
+    if (text.isEmpty() || text == "." || text == "..")
+        return false;
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c))
+            return false;
+    return true;
+}
+
 QString GetSetupFilePath() {
     return paths::SettingsFolder() + "/dvsetup.ini";
 }

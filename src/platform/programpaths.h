@@ -32,5 +32,11 @@ QString GetLibraryFilePath(const std::string& name);
 // True when the Library folder holds a file whose name is exactly `name`,
 // letter case included.
 bool IsFileInLibrary(const std::string& name);
+// True when name + an extension can stand as a file of the Library folder:
+// not empty, no folder separator, none of the characters Windows refuses in
+// file names (\\ / : * ? " < > | and control characters), not "." or "..".
+// Judged on the characters, so a double-byte character whose second byte
+// happens to be '\\' or '|' is fine.
+bool IsPlainFileName(const std::string& name);
 // The settings file "dvsetup.ini"; no folder is created.
 QString GetSetupFilePath();

@@ -47,3 +47,13 @@ TEST_F(ProgramPaths, IsFileInLibraryWantsTheExactName) {
     EXPECT_FALSE(IsFileInLibrary("Folder"));
     EXPECT_FALSE(IsFileInLibrary(""));
 }
+
+TEST(IsPlainFileName, RefusesWhatWouldLeaveTheLibraryOrFailOnWindows) {
+    EXPECT_TRUE(IsPlainFileName("Living Room TV"));
+    EXPECT_TRUE(IsPlainFileName("a.b"));
+    // Double-byte characters whose second byte is '\' (0x5C) or '|' (0x7C).
+    EXPECT_TRUE(IsPlainFileName("\x81\x5c\x81\x7c"));
+    for (const char* name :
+         {"", ".", "..", "../tv", "a/b", "a\\b", "c:tv", "t*", "t?", "a\"b", "<tv>", "a|b", "tab\there"})
+        EXPECT_FALSE(IsPlainFileName(name)) << name;
+}

@@ -1,0 +1,84 @@
+#include "editors/cdlgnewname.h"
+
+#include "controls/dialogunits.h"
+#include "platform/codepage.h"
+#include "platform/programpaths.h"
+#include "platform/prompter.h"
+#include "platform/textutil.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+CDlgNewName::CDlgNewName(QWidget* parent) : ModalDialog(parent) {
+    const DialogUnits du(this);
+    setWindowTitle(QStringLiteral("NewName"));
+    setFixedSize(du.Size(298, 87));
+
+    auto* label = new QLabel(QStringLiteral("Name:"), this);
+    label->setGeometry(du.Rect(31, 26, 36, 10));
+    m_editName = new QLineEdit(this);
+    m_editName->setObjectName(QStringLiteral("1071"));
+    m_editName->setGeometry(du.Rect(69, 22, 99, 18));
+
+    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk->setObjectName(QStringLiteral("1"));
+    m_btnOk->setGeometry(du.Rect(153, 66, 50, 14));
+    m_btnOk->setDefault(true);
+    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_btnCancel->setObjectName(QStringLiteral("2"));
+    m_btnCancel->setGeometry(du.Rect(214, 66, 50, 14));
+
+    connect(m_btnOk, &QPushButton::clicked, this, &CDlgNewName::OnBnClickedOk);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_editName->setFocus();
+}
+
+void CDlgNewName::OnBnClickedOk() {
+    m_strName = txt::Trim(cp936::FromUnicode(m_editName->text()));
+    m_bAccepted = false;
+    if (m_strName.empty()) {
+        prompt::MessageBox(IsLibraryMode() ? "Please create a new lib name"
+                                           : "Please create a new function name");
+        return;
+    }
+    if (IsLibraryMode() && !IsPlainFileName(m_strName)) {
+        // The name becomes a file name in the Library folder: a separator or
+        // a character Windows refuses would write elsewhere or not at all.
+        prompt::MessageBox("The name can not be used as a file name");
+        m_strName.clear();
+        return;
+    }
+    if (IsNameTaken()) {
+        if (IsLibraryMode()) {
+            prompt::MessageBox("the name is aready exsit in the Library");
+            m_strName.clear();
+        } else {
+            prompt::MessageBox("The Function name is already exist");
+        }
+        return;
+    }
+    m_bAccepted = true;
+    accept();
+}
+
+bool CDlgNewName::IsNameTaken() const {
+    switch (m_nMode) {
+    case kModeRs232Lib:
+        return IsFileInLibrary(m_strName + ".rss");
+    case kModeIrLib:
+        return IsFileInLibrary(m_strName + ".irr");
+    case kModeRs232Function:
+        for (const std::string& name : m_existingNames)
+            if (name == m_strName)
+                return true;
+        return false;
+    case kModeIrFunction:
+        for (const std::string& name : m_existingNames)
+            if (txt::Trim(name) == m_strName)
+                return true;
+        return false;
+    default:
+        return false;
+    }
+}
