@@ -221,8 +221,8 @@ public:
     CQvmView4ListCtrl* m_listEvent = nullptr;  // 1016
     CQvmListBox* m_lbEventSet = nullptr;       // 1010, "Event Set"
     CQvmTabCtrl* m_tabEvents = nullptr;        // 1011
-    // The event pages in the order of the "Event Set" list and the tabs;
-    // a page not built yet is a blank tab.
+    // The event pages in the order of the "Event Set" list and the tabs
+    // (made by CreateEventPage); an index without a page is a blank tab.
     static constexpr int kEventPageCount = 9;
     std::array<EventPage*, kEventPageCount> m_eventPages{};
 

@@ -8,6 +8,7 @@
 #include "controls/cqvmlistbox.h"
 #include "controls/cqvmtabctrl.h"
 #include "editors/eventpage.h"
+#include "editors/eventpagefactory.h"
 #include "model/cqvmeventstr.h"
 #include "platform/prompter.h"
 
@@ -95,6 +96,14 @@ void CravloDlg::InitEventPages() {
     m_tabEvents->setObjectName(QString::number(dlgid::kEventTabs));
     m_tabEvents->setGeometry(TemplateRect(dlgid::kTabPlaceholder));
     m_tabEvents->setMovable(false);
+    static_assert(kEventPageIndexCount == kEventPageCount);
+    // The pages are made in this order, then added as tabs in index order.
+    constexpr int kCreationOrder[kEventPageCount] = {kPageLoop,   kPageCmp,   kPageLed, kPagePage, kPageRelay,
+                                                     kPageToggle, kPageDelay, kPageIr,  kPageRs232};
+    for (int index : kCreationOrder) {
+        if (!m_eventPages[size_t(index)])
+            m_eventPages[size_t(index)] = CreateEventPage(index, m_tabEvents);
+    }
     for (int i = 0; i < kEventPageCount; ++i) {
         QWidget* page = m_eventPages[size_t(i)];
         if (!page)

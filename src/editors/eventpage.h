@@ -1,18 +1,147 @@
 #pragma once
-// What the main window needs of an event page: a widget that it shows as a
-// tab and that takes an event text of its own kind back into its controls
-// when the user picks that event in the Event List. The pages add events
-// through the main window's AddEvent/AddEventRow and
-// ReplaceSelectedEvent/UpdateEventRow.
+// The frame every event page is built on: a page of the main window's event
+// tabs that composes events of one kind and takes them back when the user
+// picks one in the Event List.
+//
+// How a page uses it:
+//  - Derive from EventPage. In the constructor create the controls with
+//    AddLabel/AddCombo/AddEdit/AddButton/AddSlider (dialog units of the main
+//    window, so a page laid out within kPageWidthDlu x kPageHeightDlu fits
+//    its tab), fill them and set the start values, then call DropKeys for
+//    the Enter/Escape filter the page has (after the controls exist).
+//  - Connect the Add and Edit buttons to OnBnClickedAdd/OnBnClickedEdit.
+//    These run the shared sequences (below) and call the page's hooks:
+//    BuildEventText (required), CheckPageData (the page's own data check,
+//    before the list checks) and CheckPort (the port availability check, or
+//    the GPIO page's model check, after the list checks; it shows its own
+//    refusal). A port check is usually one call of CheckPortAvailable with
+//    the page's PortTable. A page whose checks come in another order
+//    overrides the handler and strings the building blocks together
+//    (CheckActionList, CheckEventList, CheckEventSelected, HandOverAdd,
+//    HandOverEdit).
+//  - Implement LoadEvent with a CQvmEventStr and the helpers SelectByIndex,
+//    SelectByText, SetEditText and SliderEditPair::Load; end with update().
+//  - Number pairs use SliderEditPair; the RS232 and IR pages show and hide
+//    their repeat and delay controls with ShowSendModeControls.
+//  - Register the page in CreateEventPage (eventpagefactory.cpp).
+//
+// Add: own data check; "Please add an action in action list" when the
+// Action List is empty; the port check; the text goes to the main window's
+// AddEvent and AddEventRow with its selected key and slot.
+// Edit: own data check; the Action List check; "Please add a event in event
+// List" when the Event List is empty; "Please select the event to edit" when
+// no row is selected; the port check; ReplaceSelectedEvent and
+// UpdateEventRow. The first refusal stops; a refusal changes nothing. After
+// a successful Add or Edit the controls keep their values.
+
+#include "editors/portrule.h"
 
 #include <QWidget>
+#include <array>
 #include <string>
+
+class CravloDlg;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
 
 class EventPage : public QWidget {
     Q_OBJECT
 public:
-    explicit EventPage(QWidget* parent = nullptr) : QWidget(parent) {}
+    // The room a page has inside its tab, in the main window's dialog units.
+    static constexpr int kPageWidthDlu = 250;
+    static constexpr int kPageHeightDlu = 140;
 
-    // Puts the fields of the event text back into the page's controls.
+    explicit EventPage(QWidget* parent = nullptr);
+
+    // Puts the fields of an event text of the page's own kind back into the
+    // page's controls.
     virtual void LoadEvent(std::string text) = 0;
+
+    // The Add and Edit buttons.
+    virtual void OnBnClickedAdd();
+    virtual void OnBnClickedEdit();
+
+    // ----- building blocks of the sequences; each shows its own message
+    // The Action List has a row.
+    static bool CheckActionList();
+    // The Event List has a row.
+    static bool CheckEventList();
+    // A row of the Event List is selected.
+    static bool CheckEventSelected();
+    // The text becomes the last event of the selected key action and gets a
+    // new Event List row.
+    static void HandOverAdd(const std::string& text);
+    // The text replaces the selected event and rewrites its row.
+    static void HandOverEdit(const std::string& text);
+    // True when `portIndex` may be used under the main window's model and
+    // port mode; else the question dialog with `title` and the table's text
+    // is shown and, whatever the answer, false.
+    static bool CheckPortAvailable(const std::string& title, int portIndex, const PortTable& table);
+
+    // ----- re-loading helpers
+    // A field read as a number: leading blanks, an optional sign, the digits
+    // up to the first other character; 0 when there are none.
+    static long FieldNumber(const std::string& field);
+    // Selects entry `index`; an index the list does not have leaves it with
+    // no selection.
+    static void SelectByIndex(QComboBox* combo, long index);
+    // Selects the entry whose whole text equals `text`, letters compared
+    // without regard to case; none: the selection stays. True when found.
+    static bool SelectByText(QComboBox* combo, const std::string& text);
+    static void SetEditText(QLineEdit* edit, const std::string& text);
+    // The edit's text as the program's 8-bit text; `trimmed`: white space
+    // removed at both ends.
+    static std::string EditText(const QLineEdit* edit, bool trimmed = false);
+    // The list's current text as 8-bit text (empty with no selection).
+    static std::string ComboText(const QComboBox* combo);
+
+    // Send mode 0 hides the repeat and delay controls, 1 shows both, 2 shows
+    // only the delay controls; any other value changes nothing.
+    static void ShowSendModeControls(int sendMode, const std::array<QWidget*, 3>& repeat,
+                                     const std::array<QWidget*, 3>& delay);
+
+    // Whether the page drops Enter and/or Escape key presses before its
+    // controls see them.
+    bool DropsEnter() const { return m_bDropEnter; }
+    bool DropsEscape() const { return m_bDropEscape; }
+
+protected:
+    // The event text of the page's kind from its controls.
+    virtual std::string BuildEventText() = 0;
+    // The page's own data check, before the list checks; shows its message
+    // and returns false to refuse.
+    virtual bool CheckPageData() { return true; }
+    // The port availability check (or the GPIO model check) after the list
+    // checks; `edit` tells Edit from Add. Shows its refusal, returns false.
+    virtual bool CheckPort(bool /*edit*/) { return true; }
+
+    // Drops Enter and/or Escape key presses in the page and every control
+    // it holds. Call after the controls are created.
+    void DropKeys(bool enter, bool escape);
+
+    // ----- controls placed in dialog units; the id becomes the object name
+    static QRect Rect(int x, int y, int width, int height);
+    QLabel* AddLabel(const char* text, int id, int x, int y, int width, int height = 10);
+    QComboBox* AddCombo(int id, int x, int y, int width);
+    QLineEdit* AddEdit(int id, int x, int y, int width, int height = 14);
+    QPushButton* AddButton(const char* text, int id, int x, int y, int width = 50, int height = 14);
+    QSlider* AddSlider(int id, int x, int y, int width, int height = 15);
+    // Places a control made by the page.
+    template <typename W> W* Place(W* widget, int id, int x, int y, int width, int height) {
+        PlaceWidget(widget, id, x, y, width, height);
+        return widget;
+    }
+
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void PlaceWidget(QWidget* widget, int id, int x, int y, int width, int height);
+    void InstallKeyFilter();
+
+    bool m_bDropEnter = false;
+    bool m_bDropEscape = false;
 };

@@ -18,6 +18,7 @@ namespace {
 class RecordingPage : public EventPage {
 public:
     void LoadEvent(std::string text) override { loaded.push_back(std::move(text)); }
+    std::string BuildEventText() override { return {}; }
     std::vector<std::string> loaded;
 };
 

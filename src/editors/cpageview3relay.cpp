@@ -1,0 +1,39 @@
+#include "editors/cpageview3relay.h"
+
+#include "model/cqvmeventstr.h"
+#include "platform/textutil.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+CPageView3Relay::CPageView3Relay(QWidget* parent) : EventPage(parent) {
+    AddLabel("Port", 0, 12, 14, 40);
+    m_comboPort = AddCombo(1108, 60, 12, 80);
+    AddLabel("Action", 0, 12, 38, 40);
+    m_comboAction = AddCombo(1109, 60, 36, 80);
+    m_btnAdd = AddButton("Add", 1025, 130, 112);
+    m_btnEdit = AddButton("Edit", 1026, 188, 112);
+    connect(m_btnAdd, &QPushButton::clicked, this, &CPageView3Relay::OnBnClickedAdd);
+    connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Relay::OnBnClickedEdit);
+    OnInitDialog();
+}
+
+void CPageView3Relay::OnInitDialog() {
+    m_comboPort->addItems({"Port 1", "Port 2"});
+    m_comboPort->setCurrentIndex(0);
+    m_comboAction->addItems({"On", "Off"});
+    m_comboAction->setCurrentIndex(0);
+}
+
+std::string CPageView3Relay::BuildEventText() {
+    const int port = m_comboPort->currentIndex();
+    const int state = m_comboAction->currentIndex();
+    return txt::Format("RELY : %d : %d : %01d", port, state, state);
+}
+
+void CPageView3Relay::LoadEvent(std::string text) {
+    const CQvmEventStr event(text);
+    SelectByIndex(m_comboPort, FieldNumber(event.GetRelayPort()));
+    SelectByIndex(m_comboAction, FieldNumber(event.GetRelayState()));
+    update();
+}

@@ -1,0 +1,216 @@
+#include "editors/eventpage.h"
+
+#include "app/cqvmview2listctrl.h"
+#include "app/cqvmview4listctrl.h"
+#include "app/cravlodlg.h"
+#include "platform/codepage.h"
+#include "platform/prompter.h"
+#include "platform/textutil.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+// A closed drop-down list is this tall, as in the main window.
+constexpr int kComboHeightDlu = 12;
+
+} // namespace
+
+EventPage::EventPage(QWidget* parent) : QWidget(parent) {}
+
+// ----- the Add and Edit sequences
+
+void EventPage::OnBnClickedAdd() {
+    if (!CheckPageData())
+        return;
+    if (!CheckActionList())
+        return;
+    if (!CheckPort(false))
+        return;
+    HandOverAdd(BuildEventText());
+}
+
+void EventPage::OnBnClickedEdit() {
+    if (!CheckPageData())
+        return;
+    if (!CheckActionList() || !CheckEventList() || !CheckEventSelected())
+        return;
+    if (!CheckPort(true))
+        return;
+    HandOverEdit(BuildEventText());
+}
+
+bool EventPage::CheckActionList() {
+    const CravloDlg* dlg = MainDialog();
+    if (!dlg || !dlg->m_listAction || dlg->m_listAction->GetItemCount() == 0) {
+        prompt::MessageBox("Please add an action in action list");
+        return false;
+    }
+    return true;
+}
+
+bool EventPage::CheckEventList() {
+    const CravloDlg* dlg = MainDialog();
+    if (!dlg || !dlg->m_listEvent || dlg->m_listEvent->GetItemCount() == 0) {
+        prompt::MessageBox("Please add a event in event List");
+        return false;
+    }
+    return true;
+}
+
+bool EventPage::CheckEventSelected() {
+    const CravloDlg* dlg = MainDialog();
+    if (!dlg || !dlg->m_listEvent || dlg->m_listEvent->GetFirstSelectedItem() < 0) {
+        prompt::MessageBox("Please select the event to edit");
+        return false;
+    }
+    return true;
+}
+
+void EventPage::HandOverAdd(const std::string& text) {
+    CravloDlg* dlg = MainDialog();
+    if (!dlg)
+        return;
+    dlg->AddEvent(dlg->m_nSelKey, dlg->m_nSelSlot, text);
+    dlg->AddEventRow(text);
+}
+
+void EventPage::HandOverEdit(const std::string& text) {
+    CravloDlg* dlg = MainDialog();
+    if (!dlg)
+        return;
+    dlg->ReplaceSelectedEvent(dlg->m_nSelKey, dlg->m_nSelSlot, text);
+    dlg->UpdateEventRow(text);
+}
+
+bool EventPage::CheckPortAvailable(const std::string& title, int portIndex, const PortTable& table) {
+    const CravloDlg* dlg = MainDialog();
+    if (!dlg)
+        return true;
+    const char* refusal = PortRefusal(dlg->m_nModel, dlg->m_nPortMode, portIndex, table);
+    if (!refusal)
+        return true;
+    // The answer does not matter: the event is refused either way.
+    prompt::Ask(title, refusal);
+    return false;
+}
+
+// ----- re-loading helpers
+
+long EventPage::FieldNumber(const std::string& field) {
+    return txt::ToInt(field);
+}
+
+void EventPage::SelectByIndex(QComboBox* combo, long index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? int(index) : -1);
+}
+
+bool EventPage::SelectByText(QComboBox* combo, const std::string& text) {
+    const int index = combo->findText(cp936::ToUnicode(text), Qt::MatchFixedString);
+    if (index < 0)
+        return false;
+    combo->setCurrentIndex(index);
+    return true;
+}
+
+void EventPage::SetEditText(QLineEdit* edit, const std::string& text) {
+    edit->setText(cp936::ToUnicode(text));
+}
+
+std::string EventPage::EditText(const QLineEdit* edit, bool trimmed) {
+    const std::string text = cp936::FromUnicode(edit->text());
+    return trimmed ? txt::Trim(text) : text;
+}
+
+std::string EventPage::ComboText(const QComboBox* combo) {
+    return combo->currentIndex() < 0 ? std::string() : cp936::FromUnicode(combo->currentText());
+}
+
+void EventPage::ShowSendModeControls(int sendMode, const std::array<QWidget*, 3>& repeat,
+                                     const std::array<QWidget*, 3>& delay) {
+    if (sendMode < 0 || sendMode > 2)
+        return;
+    for (QWidget* w : repeat)
+        w->setVisible(sendMode == 1);
+    for (QWidget* w : delay)
+        w->setVisible(sendMode != 0);
+}
+
+// ----- key filter
+
+void EventPage::DropKeys(bool enter, bool escape) {
+    m_bDropEnter = enter;
+    m_bDropEscape = escape;
+    InstallKeyFilter();
+}
+
+void EventPage::InstallKeyFilter() {
+    if (!m_bDropEnter && !m_bDropEscape)
+        return;
+    // Installing again only moves the filter to the front.
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+void EventPage::showEvent(QShowEvent* event) {
+    // Controls a page adds after DropKeys are covered from the first show.
+    InstallKeyFilter();
+    QWidget::showEvent(event);
+}
+
+bool EventPage::eventFilter(QObject* watched, QEvent* event) {
+    // A drop-down list's popup is a window of its own: Escape closes it.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget->window() != window())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((m_bDropEnter && (key == Qt::Key_Return || key == Qt::Key_Enter)) ||
+            (m_bDropEscape && key == Qt::Key_Escape)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ----- controls
+
+QRect EventPage::Rect(int x, int y, int width, int height) {
+    return CravloDlg::DialogRect(x, y, width, height);
+}
+
+void EventPage::PlaceWidget(QWidget* widget, int id, int x, int y, int width, int height) {
+    if (id)
+        widget->setObjectName(QString::number(id));
+    widget->setGeometry(Rect(x, y, width, height));
+}
+
+QLabel* EventPage::AddLabel(const char* text, int id, int x, int y, int width, int height) {
+    return Place(new QLabel(QString::fromLatin1(text), this), id, x, y, width, height);
+}
+
+QComboBox* EventPage::AddCombo(int id, int x, int y, int width) {
+    return Place(new QComboBox(this), id, x, y, width, kComboHeightDlu);
+}
+
+QLineEdit* EventPage::AddEdit(int id, int x, int y, int width, int height) {
+    return Place(new QLineEdit(this), id, x, y, width, height);
+}
+
+QPushButton* EventPage::AddButton(const char* text, int id, int x, int y, int width, int height) {
+    auto* button = Place(new QPushButton(QString::fromLatin1(text), this), id, x, y, width, height);
+    // A page is no dialog: Enter never presses a button of its own accord.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QSlider* EventPage::AddSlider(int id, int x, int y, int width, int height) {
+    return Place(new QSlider(Qt::Horizontal, this), id, x, y, width, height);
+}

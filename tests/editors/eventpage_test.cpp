@@ -1,0 +1,320 @@
+// The event page frame: the Add and Edit sequences with their messages, the
+// port availability rule, the slider-and-edit pairs, the send-mode controls
+// and the key filter.
+#include "editors/eventpage.h"
+#include "editors/portrule.h"
+#include "editors/slidereditpair.h"
+#include "eventpagefixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+
+namespace {
+
+// The RS232 page's rules: a literal copy for the frame's tests.
+const PortTable kRs232Rules = {{
+    {{false, false, false}, false, ""},
+    {{true, false, false}, false, "Port 1 is unavailable in this setting,\rplease select port 2 or 3"},
+    {{false, true, false}, false, "Port 2 is unavailable in this setting,\rplease select port 1 or 3"},
+    {{true, true, false}, true, "Port 1 and port 2 are unavailable in this setting,\rplease select port 3"},
+}};
+
+// A page that composes a fixed text and says which checks ran.
+class ProbePage : public EventPage {
+public:
+    ProbePage() {
+        m_comboPort = AddCombo(1, 10, 10, 60);
+        m_comboPort->addItems({"Port 1", "Port 2", "Port 3"});
+        m_comboPort->setCurrentIndex(0);
+        m_label = AddLabel("Port", 2, 80, 10, 40);
+    }
+    void LoadEvent(std::string) override {}
+    std::string BuildEventText() override { return m_text; }
+    bool CheckPageData() override {
+        m_log.push_back("data");
+        return m_dataOk;
+    }
+    bool CheckPort(bool edit) override {
+        m_log.push_back(edit ? "port edit" : "port add");
+        return CheckPortAvailable(edit ? "Edit title " : "Add title ", m_comboPort->currentIndex(),
+                                  kRs232Rules);
+    }
+    using EventPage::DropKeys;
+
+    QComboBox* m_comboPort;
+    QLabel* m_label;
+    std::string m_text = "RELY : 0 : 1 : 1";
+    bool m_dataOk = true;
+    std::vector<std::string> m_log;
+};
+
+} // namespace
+
+TEST(PortRuleTest, OnlyModelsZeroAndOneRefuseAndOnlyByTheirTable) {
+    // Model 0 and 1: the table decides, also for no selection (-1).
+    for (int model : {0, 1}) {
+        EXPECT_EQ(PortRefusal(model, 0, 0, kRs232Rules), nullptr);
+        EXPECT_EQ(PortRefusal(model, 0, -1, kRs232Rules), nullptr);
+        EXPECT_STREQ(PortRefusal(model, 1, 0, kRs232Rules),
+                     "Port 1 is unavailable in this setting,\rplease select port 2 or 3");
+        EXPECT_EQ(PortRefusal(model, 1, 1, kRs232Rules), nullptr);
+        EXPECT_EQ(PortRefusal(model, 1, -1, kRs232Rules), nullptr);
+        EXPECT_STREQ(PortRefusal(model, 2, 1, kRs232Rules),
+                     "Port 2 is unavailable in this setting,\rplease select port 1 or 3");
+        for (int index : {-1, 0, 1})
+            EXPECT_STREQ(PortRefusal(model, 3, index, kRs232Rules),
+                         "Port 1 and port 2 are unavailable in this setting,\rplease select port 3")
+                << index;
+        EXPECT_EQ(PortRefusal(model, 3, 2, kRs232Rules), nullptr);
+        // A port mode outside 0-3 refuses nothing.
+        EXPECT_EQ(PortRefusal(model, 4, 0, kRs232Rules), nullptr);
+        EXPECT_EQ(PortRefusal(model, -1, 0, kRs232Rules), nullptr);
+    }
+    // Model 2, and any other value (a negative one too), refuses nothing.
+    for (int model : {2, 3, -1})
+        for (int index : {-1, 0, 1, 2})
+            EXPECT_EQ(PortRefusal(model, 3, index, kRs232Rules), nullptr) << model << " " << index;
+}
+
+TEST(SliderEditPairTest, RepeatPairKeepsATypedNumberAboveItsMaximum) {
+    QWidget page;
+    auto* slider = new QSlider(Qt::Horizontal, &page);
+    auto* edit = new QLineEdit(&page);
+    SliderEditPair pair(slider, edit, {1, 99, 1, 1, SliderEditPair::AboveMaximum::KeepText});
+    EXPECT_EQ(slider->minimum(), 1);
+    EXPECT_EQ(slider->maximum(), 99);
+    EXPECT_EQ(slider->pageStep(), 1);
+    EXPECT_EQ(pair.Position(), 1);
+    EXPECT_EQ(edit->text(), "1");
+
+    edit->setText("150");
+    EXPECT_EQ(pair.Position(), 99);
+    EXPECT_EQ(edit->text(), "150");
+    edit->setText("42");
+    EXPECT_EQ(pair.Position(), 42);
+    // A negative number changes nothing; an emptied edit gives 1; text
+    // without digits reads as 0, which the slider shows as its minimum.
+    edit->setText("-7");
+    EXPECT_EQ(pair.Position(), 42);
+    edit->setText("");
+    EXPECT_EQ(pair.Position(), 1);
+    EXPECT_EQ(edit->text(), "");
+    edit->setText("12");
+    edit->setText("x");
+    EXPECT_EQ(pair.Position(), 1);
+    edit->setText("  7abc");
+    EXPECT_EQ(pair.Position(), 7);
+
+    // The user moves the slider: the edit follows.
+    slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(pair.Position(), 8);
+    EXPECT_EQ(edit->text(), "8");
+
+    // Re-loading: the position from the field, the text as stored.
+    pair.Load("150");
+    EXPECT_EQ(pair.Position(), 99);
+    EXPECT_EQ(edit->text(), "150");
+    pair.Load("5");
+    EXPECT_EQ(pair.Position(), 5);
+    EXPECT_EQ(edit->text(), "5");
+}
+
+TEST(SliderEditPairTest, HourPairRewritesANumberAboveItsMaximum) {
+    QWidget page;
+    auto* slider = new QSlider(Qt::Horizontal, &page);
+    auto* edit = new QLineEdit(&page);
+    SliderEditPair pair(slider, edit, {0, 23, 0, 0, SliderEditPair::AboveMaximum::RewriteText});
+    EXPECT_EQ(pair.Position(), 0);
+    EXPECT_EQ(edit->text(), "0");
+    edit->setText("30");
+    EXPECT_EQ(edit->text(), "23");
+    EXPECT_EQ(pair.Position(), 23);
+    edit->setText("");
+    EXPECT_EQ(pair.Position(), 0);
+    EXPECT_EQ(edit->text(), "");
+    pair.Load("75");
+    EXPECT_EQ(pair.Position(), 23);
+    EXPECT_EQ(edit->text(), "23");
+}
+
+TEST(EventPageFrameTest, SendModeShowsAndHidesTheRepeatAndDelayControls) {
+    QWidget page;
+    std::array<QWidget*, 3> repeat{new QLabel(&page), new QSlider(&page), new QLineEdit(&page)};
+    std::array<QWidget*, 3> delay{new QLabel(&page), new QSlider(&page), new QLineEdit(&page)};
+    auto hidden = [](const std::array<QWidget*, 3>& ws) {
+        return std::vector<bool>{ws[0]->isHidden(), ws[1]->isHidden(), ws[2]->isHidden()};
+    };
+    const std::vector<bool> all{true, true, true}, none{false, false, false};
+    EventPage::ShowSendModeControls(1, repeat, delay);
+    EXPECT_EQ(hidden(repeat), none);
+    EXPECT_EQ(hidden(delay), none);
+    EventPage::ShowSendModeControls(2, repeat, delay);
+    EXPECT_EQ(hidden(repeat), all);
+    EXPECT_EQ(hidden(delay), none);
+    EventPage::ShowSendModeControls(0, repeat, delay);
+    EXPECT_EQ(hidden(repeat), all);
+    EXPECT_EQ(hidden(delay), all);
+    // Other values change nothing.
+    EventPage::ShowSendModeControls(1, repeat, delay);
+    EventPage::ShowSendModeControls(3, repeat, delay);
+    EventPage::ShowSendModeControls(-1, repeat, delay);
+    EXPECT_EQ(hidden(repeat), none);
+    EXPECT_EQ(hidden(delay), none);
+}
+
+TEST(EventPageFrameTest, ListsSetByIndexOrByText) {
+    QComboBox combo;
+    combo.addItems({"2400", "9600", "ODD"});
+    EventPage::SelectByIndex(&combo, 1);
+    EXPECT_EQ(combo.currentIndex(), 1);
+    EventPage::SelectByIndex(&combo, 3);
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EventPage::SelectByIndex(&combo, -1);
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(EventPage::ComboText(&combo), "");
+
+    EXPECT_TRUE(EventPage::SelectByText(&combo, "odd"));
+    EXPECT_EQ(combo.currentIndex(), 2);
+    // A partial or unknown text keeps the selection.
+    EXPECT_FALSE(EventPage::SelectByText(&combo, "96"));
+    EXPECT_FALSE(EventPage::SelectByText(&combo, ""));
+    EXPECT_EQ(combo.currentIndex(), 2);
+    EXPECT_EQ(EventPage::FieldNumber(" -12x"), -12);
+    EXPECT_EQ(EventPage::FieldNumber("abc"), 0);
+}
+
+TEST_F(EventPageTest, AddRefusesWithoutAnActionAndOtherwiseAddsToTheSelectedKeyAction) {
+    CravloDlg& dlg = Start();
+    ProbePage page;
+    // The page's own check comes first and stops everything.
+    page.m_dataOk = false;
+    page.OnBnClickedAdd();
+    EXPECT_EQ(page.m_log, (std::vector<std::string>{"data"}));
+    EXPECT_TRUE(m_prompter.Texts().empty());
+
+    page.m_dataOk = true;
+    page.m_log.clear();
+    page.OnBnClickedAdd();
+    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{"Please add an action in action list"}));
+    EXPECT_EQ(page.m_log, (std::vector<std::string>{"data"}));
+    // The message is a plain OK box with the program's title.
+    ASSERT_EQ(m_prompter.Messages().size(), 1u);
+    EXPECT_EQ(m_prompter.Messages()[0].buttons, prompt::Buttons::Ok);
+    EXPECT_EQ(m_prompter.Messages()[0].caption, "");
+
+    AddPressAction(3);
+    m_prompter.Clear();
+    page.m_log.clear();
+    page.OnBnClickedAdd();
+    page.m_text = "DELY : 0 : 0 : 10 : 0 : 0000100";
+    page.OnBnClickedAdd();
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_EQ(page.m_log, (std::vector<std::string>{"data", "port add", "data", "port add"}));
+    EXPECT_EQ(dlg.m_keys[3].m_arrSlots[0],
+              (CStringArray{"RELY : 0 : 1 : 1", "DELY : 0 : 0 : 10 : 0 : 0000100"}));
+    EXPECT_EQ(Column(dlg.m_listEvent, 0), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(Column(dlg.m_listEvent, 1), (std::vector<std::string>{"Relay", "Delay"}));
+}
+
+TEST_F(EventPageTest, EditChecksActionListEventListAndSelectionInThisOrder) {
+    CravloDlg& dlg = Start();
+    ProbePage page;
+    page.OnBnClickedEdit();
+    AddPressAction(0);
+    // The key action holds only its placeholder: no Event List row.
+    page.OnBnClickedEdit();
+    page.OnBnClickedAdd();
+    page.m_text = "LEDP : 3 : 1 : 1";
+    page.OnBnClickedAdd();
+    dlg.m_listEvent->DeselectAll();
+    page.OnBnClickedEdit();
+    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{"Please add an action in action list",
+                                                            "Please add a event in event List",
+                                                            "Please select the event to edit"}));
+    EXPECT_EQ(SelectedEvents(), (CStringArray{"RELY : 0 : 1 : 1", "LEDP : 3 : 1 : 1"}));
+
+    m_prompter.Clear();
+    page.m_log.clear();
+    ClickRow(dlg.m_listEvent, 0);
+    page.m_text = "RELY : 1 : 0 : 0";
+    page.OnBnClickedEdit();
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_EQ(page.m_log, (std::vector<std::string>{"data", "port edit"}));
+    EXPECT_EQ(SelectedEvents(), (CStringArray{"RELY : 1 : 0 : 0", "LEDP : 3 : 1 : 1"}));
+    EXPECT_EQ(Column(dlg.m_listEvent, 2), (std::vector<std::string>{"Port 2 On", "Button 4 Off"}));
+}
+
+TEST_F(EventPageTest, APortRefusalAsksWithThePageTitleAndChangesNothingWhateverTheAnswer) {
+    WriteSettings("[SYSTEM]\r\nMACHINE_TYPE=0\r\nMACHINE_PORT=3\r\n");
+    CravloDlg& dlg = Start();
+    ASSERT_EQ(dlg.m_nModel, 0);
+    ASSERT_EQ(dlg.m_nPortMode, 3);
+    AddPressAction(0);
+    ProbePage page;
+    page.OnBnClickedAdd();
+    m_prompter.QueueAnswer(prompt::Answer::Ok);
+    page.OnBnClickedAdd();
+    EXPECT_EQ(m_prompter.Texts(),
+              (std::vector<std::string>{
+                  "Add title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3",
+                  "Add title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3"}));
+    EXPECT_EQ(SelectedEvents(), CStringArray{""});
+    EXPECT_EQ(dlg.m_listEvent->GetItemCount(), 0);
+
+    // Port 3 is available.
+    page.m_comboPort->setCurrentIndex(2);
+    page.OnBnClickedAdd();
+    ClickRow(dlg.m_listEvent, 0);
+    page.m_comboPort->setCurrentIndex(1);
+    page.m_text = "RELY : 1 : 1 : 1";
+    m_prompter.Clear();
+    page.OnBnClickedEdit();
+    EXPECT_EQ(m_prompter.Texts(),
+              (std::vector<std::string>{
+                  "Edit title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3"}));
+    EXPECT_EQ(SelectedEvents(), CStringArray{"RELY : 0 : 1 : 1"});
+
+    // On model 2 no port is refused.
+    dlg.m_nModel = 2;
+    page.m_comboPort->setCurrentIndex(0);
+    m_prompter.Clear();
+    page.OnBnClickedEdit();
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_EQ(SelectedEvents(), CStringArray{"RELY : 1 : 1 : 1"});
+}
+
+TEST(EventPageFrameTest, DroppedKeysNeverReachThePageOrItsControls) {
+    // Key presses a control ignores travel up to the page; a spy on the
+    // page sees what was not dropped.
+    struct Spy : QObject {
+        std::vector<int> keys;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::KeyPress)
+                keys.push_back(static_cast<QKeyEvent*>(e)->key());
+            return false;
+        }
+    };
+    for (bool drop : {false, true}) {
+        ProbePage page;
+        if (drop)
+            page.DropKeys(true, true);
+        page.show();
+        Spy spy;
+        page.installEventFilter(&spy);
+        if (drop)
+            page.DropKeys(true, true); // the page's filter runs ahead of the spy
+        for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F5}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(page.m_label, &press);
+        }
+        if (drop)
+            EXPECT_EQ(spy.keys, (std::vector<int>{Qt::Key_F5}));
+        else
+            EXPECT_EQ(spy.keys,
+                      (std::vector<int>{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F5}));
+    }
+}

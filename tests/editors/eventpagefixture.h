@@ -1,0 +1,63 @@
+#pragma once
+// A main window for event page tests, with helpers to give a key a key
+// action through a real key click, to press page buttons and to pick rows.
+
+#include "app/cqvmview2listctrl.h"
+#include "app/cqvmview4listctrl.h"
+#include "app/mainwindowfixture.h"
+#include "controls/cqvmtabctrl.h"
+#include "editors/cdlgkeynormal.h"
+#include "support/modalwait.h"
+
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <string>
+#include <vector>
+
+class EventPageTest : public MainWindowTest {
+protected:
+    // Clicks key `key` and adds its Press key action with the key action
+    // dialog; the new key action becomes the selected one.
+    void AddPressAction(int key) {
+        CravloDlg& dlg = *m_dlg;
+        OnModalOf<CDlgKeyNormal>([](CDlgKeyNormal* d) { QTest::mouseClick(d->m_btnOk, Qt::LeftButton); });
+        QTest::mouseClick(&dlg.m_keys[size_t(key)], Qt::LeftButton, {}, QPoint(17, 12));
+        ASSERT_EQ(dlg.m_nSelKey, key);
+        ASSERT_EQ(dlg.m_nSelSlot, 0);
+    }
+
+    // A main window with key 1's Press key action selected.
+    CravloDlg& StartWithAction() {
+        CravloDlg& dlg = Start();
+        AddPressAction(0);
+        return dlg;
+    }
+
+    // The page of tab `index`, as its own class.
+    template <typename Page> Page* PageAt(int index) {
+        auto* page = qobject_cast<Page*>(m_dlg->m_eventPages[size_t(index)]);
+        EXPECT_NE(page, nullptr) << index;
+        EXPECT_EQ(m_dlg->m_tabEvents->widget(index), page) << index;
+        return page;
+    }
+
+    static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // The user clicks row `row` of a list.
+    static void ClickRow(ReportListCtrl* list, int row) {
+        const QRect r = list->visualItemRect(list->topLevelItem(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    static std::vector<std::string> Column(const ReportListCtrl* list, int column) {
+        std::vector<std::string> out;
+        for (int row = 0; row < list->GetItemCount(); ++row)
+            out.push_back(list->GetItemText(row, column));
+        return out;
+    }
+
+    // The event texts of the selected key action.
+    CStringArray SelectedEvents() const {
+        return m_dlg->m_keys[size_t(m_dlg->m_nSelKey)].m_arrSlots[size_t(m_dlg->m_nSelSlot)];
+    }
+};
