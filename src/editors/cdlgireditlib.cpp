@@ -1,0 +1,305 @@
+#include "editors/cdlgireditlib.h"
+
+#include "app/cravlodlg.h"
+#include "controls/cqvmirlistctrl.h"
+#include "controls/dialogunits.h"
+#include "device/devicetiming.h"
+#include "editors/cdlgnewname.h"
+#include "model/cqvmcmd.h"
+#include "platform/carchive.h"
+#include "platform/codepage.h"
+#include "platform/programpaths.h"
+#include "platform/prompter.h"
+#include "platform/textutil.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// A new function's code until one is learned: 99 'F' characters.
+constexpr int kNewCodeChars = 99;
+
+QPushButton* MakeButton(QWidget* parent, const DialogUnits& du, int id, const char* text, int x, int y,
+                        int width) {
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::number(id));
+    button->setGeometry(du.Rect(x, y, width, 14));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+CDlgIREditLib::CDlgIREditLib(QWidget* parent) : ModalDialog(parent) {
+    const DialogUnits du(this);
+    setWindowTitle(QString::fromLatin1(kIrEditTitle));
+    setFixedSize(du.Size(509, 230));
+    SwallowKeys(true, true);
+
+    auto* label = new QLabel(QStringLiteral("IR Lib Name:"), this);
+    label->setObjectName(QStringLiteral("1211"));
+    label->setGeometry(du.Rect(17, 14, 64, 10));
+    m_editLibName = new QLineEdit(this);
+    m_editLibName->setObjectName(QStringLiteral("1039"));
+    m_editLibName->setGeometry(du.Rect(84, 12, 47, 12));
+    m_editLibName->setReadOnly(true);
+    m_btnOpenLib = MakeButton(this, du, 1025, "Open Lib", 137, 12, 40);
+    m_btnNewLib = MakeButton(this, du, 1026, "New Lib", 181, 12, 40);
+
+    auto* group = new QGroupBox(QStringLiteral("Edit"), this);
+    group->setObjectName(QStringLiteral("1212"));
+    group->setGeometry(du.Rect(25, 34, 448, 152));
+    group->lower();
+    m_btnNewFunction = MakeButton(this, du, 1027, "New Function", 46, 41, 52);
+    m_btnDeleteFunction = MakeButton(this, du, 1076, "Delete Function", 102, 41, 90);
+    m_btnRename = MakeButton(this, du, 1077, "Rename For Function", 199, 41, 90);
+
+    m_listCodes = new CQvmIrListCtrl(this);
+    m_listCodes->setObjectName(QStringLiteral("1094"));
+    m_listCodes->setGeometry(du.Rect(41, 60, 421, 122));
+
+    m_btnLearn = MakeButton(this, du, 1096, "Learn", 46, 193, 70);
+    m_btnSaveEdit = MakeButton(this, du, 1086, "Save Edit", 123, 192, 70);
+    m_btnSaveNameAs = MakeButton(this, du, 1087, "Save Name as", 202, 193, 70);
+    m_btnOk = MakeButton(this, du, 1, "OK", 301, 194, 50);
+    m_btnOk->setDefault(true);
+    m_btnCancel = MakeButton(this, du, 2, "Cancel", 367, 194, 50);
+
+    m_learnTimer.setSingleShot(true);
+    connect(&m_learnTimer, &QTimer::timeout, this, &CDlgIREditLib::OnTimer);
+
+    connect(m_btnOpenLib, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedOpenLib);
+    connect(m_btnNewLib, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedNewLib);
+    connect(m_btnNewFunction, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedNewFunction);
+    connect(m_btnRename, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedRenameForFunction);
+    connect(m_btnDeleteFunction, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedDeleteFunction);
+    connect(m_btnSaveEdit, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedSaveEdit);
+    connect(m_btnLearn, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedLearn);
+    connect(m_btnSaveNameAs, &QPushButton::clicked, this, &CDlgIREditLib::OnBnClickedSaveNameAs);
+    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CDlgIREditLib::OnInitDialog() {
+    m_listCodes->InsertColumn(0, "No.", 40);
+    m_listCodes->InsertColumn(1, "Name", 100);
+    m_listCodes->InsertColumn(2, "Data", 400);
+    m_listCodes->SetGridLines(true);
+    m_listCodes->EnableMarkSortedColumn();
+
+    m_editLibName->clear();
+    m_listCodes->DeleteAllItems();
+    m_arrFunctions.clear();
+    m_irLib = CIrLibSet();
+
+    LoadLibAndSelect(m_strLibName, m_strFunctionName);
+}
+
+int CDlgIREditLib::LoadLibAndSelect(const std::string& library, const std::string& function) {
+    const std::string lib = txt::Trim(library);
+    const std::string fn = txt::Trim(function);
+    if (lib.empty())
+        return 0;
+    try {
+        if (!m_irLib.LoadFromFile(GetLibraryFilePath(lib + ".irr")))
+            return 0;
+    } catch (const CArchiveException&) {
+        // A damaged file: say so, and start with an empty editor.
+        prompt::MessageBox("Can Not Open The File");
+        return 0;
+    }
+    m_editLibName->setText(cp936::ToUnicode(lib));
+    m_listCodes->LoadFromArray(m_irLib.m_arrFunctions);
+    for (int row = 0; row < m_listCodes->GetItemCount(); ++row) {
+        const std::string name = m_listCodes->GetItemText(row, 1);
+        if (!name.empty() && name == fn) {
+            m_listCodes->SelectItem(row);
+            return row;
+        }
+    }
+    return 0;
+}
+
+void CDlgIREditLib::OnBnClickedOpenLib() {
+    prompt::FileRequest request;
+    request.folder = GetLibraryPath();
+    request.filter = QStringLiteral("FILE(*.irr)");
+    request.defaultSuffix = QStringLiteral("irr");
+    const std::optional<QString> path = prompt::ChooseFile(request);
+    if (!path)
+        return;
+    m_editLibName->clear();
+    m_irLib = CIrLibSet();
+    bool loaded = false;
+    try {
+        loaded = m_irLib.LoadFromFile(*path);
+    } catch (const CArchiveException&) {
+        loaded = false; // damaged: refused like an unreadable file
+    }
+    if (!loaded) {
+        prompt::MessageBox("Can Not Open The File");
+        return;
+    }
+    m_editLibName->setText(cp936::ToUnicode(m_irLib.m_strName));
+    m_arrFunctions = m_irLib.m_arrFunctions;
+    m_listCodes->LoadFromArray(m_arrFunctions);
+}
+
+void CDlgIREditLib::OnBnClickedNewLib() {
+    CDlgNewName dlg(this);
+    dlg.m_nMode = CDlgNewName::kModeIrLib;
+    if (dlg.DoModal() != kIdOk || !dlg.m_bAccepted)
+        return;
+    m_listCodes->DeleteAllItems();
+    m_arrFunctions.clear();
+    m_editLibName->setText(cp936::ToUnicode(dlg.m_strName));
+    m_irLib.m_arrFunctions.clear();
+    m_irLib.m_strName = dlg.m_strName;
+}
+
+void CDlgIREditLib::OnBnClickedNewFunction() {
+    CDlgNewName dlg(this);
+    dlg.m_nMode = CDlgNewName::kModeIrFunction;
+    dlg.m_existingNames = RowNames();
+    if (dlg.DoModal() != kIdOk || !dlg.m_bAccepted)
+        return;
+    m_listCodes->AddItem(dlg.m_strName, std::string(kNewCodeChars, 'F'));
+    m_listCodes->SortAndRenumber();
+}
+
+void CDlgIREditLib::OnBnClickedRenameForFunction() {
+    const int row = m_listCodes->GetFirstSelectedItem();
+    if (row < 0) {
+        prompt::MessageBox("Please select a Item for list");
+        return;
+    }
+    CDlgNewName dlg(this);
+    dlg.m_nMode = CDlgNewName::kModeIrFunction;
+    dlg.m_existingNames = RowNames(); // the row's own name counts as taken too
+    if (dlg.DoModal() != kIdOk || !dlg.m_bAccepted)
+        return;
+    m_listCodes->SetItemText(row, 1, dlg.m_strName);
+}
+
+void CDlgIREditLib::OnBnClickedDeleteFunction() {
+    const int row = m_listCodes->GetFirstSelectedItem();
+    if (row < 0) {
+        prompt::MessageBox("Please select a Item for list");
+        return;
+    }
+    m_listCodes->DeleteItem(row);
+    const int left = m_listCodes->GetItemCount();
+    if (left > 0)
+        m_listCodes->SelectItem(row == left ? left - 1 : row);
+    m_listCodes->SortAndRenumber();
+}
+
+void CDlgIREditLib::UpdateLibFromList() {
+    m_strLibName = cp936::FromUnicode(m_editLibName->text());
+    m_arrFunctions.clear();
+    for (int row = 0; row < m_listCodes->GetItemCount(); ++row)
+        m_arrFunctions.push_back(m_listCodes->GetItemLine(row));
+    m_irLib.m_strName = m_strLibName;
+    m_irLib.m_arrFunctions = m_arrFunctions;
+}
+
+bool CDlgIREditLib::CanSave() {
+    if (txt::IsBlank(cp936::FromUnicode(m_editLibName->text()))) {
+        prompt::MessageBox("Please Create a new lib name");
+        return false;
+    }
+    if (m_listCodes->GetItemCount() == 0) {
+        prompt::MessageBox("Please Create a new function");
+        return false;
+    }
+    return true;
+}
+
+bool CDlgIREditLib::WriteLibrary(const QString& path) {
+    if (m_irLib.SaveToFile(path))
+        return true;
+    // The learned codes exist only in the list until they are written: a
+    // save that did not happen must not pass for one that did.
+    prompt::MessageBox("Can Not Open The File");
+    return false;
+}
+
+void CDlgIREditLib::OnBnClickedSaveEdit() {
+    if (!CanSave())
+        return;
+    UpdateLibFromList();
+    // The name comes from the name prompt or from a library file; one that
+    // cannot be a file name would write outside the Library folder.
+    if (!IsPlainFileName(m_irLib.m_strName)) {
+        prompt::MessageBox("The name can not be used as a file name");
+        return;
+    }
+    WriteLibrary(GetLibraryFilePath(m_irLib.m_strName + ".irr"));
+}
+
+void CDlgIREditLib::OnBnClickedSaveNameAs() {
+    if (!CanSave())
+        return;
+    UpdateLibFromList();
+    prompt::FileRequest request;
+    request.save = true;
+    request.folder = GetLibraryPath();
+    request.filter = QStringLiteral("*.irr");
+    request.defaultSuffix = QStringLiteral("irr");
+    const std::optional<QString> path = prompt::ChooseFile(request);
+    if (path)
+        WriteLibrary(*path);
+}
+
+void CDlgIREditLib::OnBnClickedLearn() {
+    CravloDlg* main = MainDialog();
+    if (!main || !main->m_com.IsOpen()) {
+        prompt::MessageBox("Please Open Com");
+        return;
+    }
+    main->m_bIrLearning = true;
+    main->m_bRxBusy = false;
+    CQvmCmd cmd(0, g_txBuf, 0);
+    cmd.BuildNoneFrame();
+    main->m_com.WriteTxBuffer(cmd.m_nLen);
+    m_learnTimer.start(Timing().learnButtonMs);
+    m_btnLearn->setEnabled(false);
+}
+
+void CDlgIREditLib::OnTimer() {
+    m_learnTimer.stop();
+    m_btnLearn->setEnabled(true);
+}
+
+void CDlgIREditLib::OnLearnData(const char* frame, int length) {
+    if (!frame || length <= 0)
+        return;
+    // The frame is only read: CQvmCmd in receive mode never writes.
+    const CQvmCmd cmd(1, const_cast<char*>(frame), length);
+    const std::string code = cmd.GetLearnedIrHex();
+    // A frame too short to hold the whole code would blank the row's code.
+    if (code.empty())
+        return;
+    const int row = m_listCodes->GetFirstSelectedItem();
+    if (row >= 0 && row < m_listCodes->GetItemCount())
+        m_listCodes->SetItemText(row, 2, code);
+}
+
+void CDlgIREditLib::done(int result) {
+    m_learnTimer.stop();
+    if (CravloDlg* main = MainDialog()) {
+        main->m_nLinkState = CravloDlg::kLinkIdle;
+        main->m_bIrLearning = false;
+    }
+    ModalDialog::done(result);
+}
+
+std::vector<std::string> CDlgIREditLib::RowNames() const {
+    std::vector<std::string> names;
+    for (int row = 0; row < m_listCodes->GetItemCount(); ++row)
+        names.push_back(m_listCodes->GetItemText(row, 1));
+    return names;
+}
