@@ -1,0 +1,153 @@
+#include "editors/serialeventtext.h"
+
+#include "platform/textutil.h"
+
+#include <algorithm>
+
+namespace serialtext {
+
+const std::vector<std::string> kBaudRates = {"2400",  "4800",  "9600",  "14400",
+                                             "19200", "38400", "57600", "115200"};
+const std::vector<std::string> kDataBits = {"7", "8"};
+const std::vector<std::string> kStopBits = {"1", "1.5", "2"};
+const std::vector<std::string> kParities = {"NONE", "ODD", "EVEN"};
+const std::vector<std::string> kParitiesSevenBits = {"ODD", "EVEN"};
+
+namespace {
+
+constexpr char kCr = 0x0D;
+constexpr char kLf = 0x0A;
+
+// The end bytes an end character appends.
+std::string_view EndBytes(int endChar) {
+    static constexpr char crlf[] = {kCr, kLf};
+    return std::string_view(crlf, size_t(EndByteCount(endChar)));
+}
+
+const char* const kPort1Refused = "Port 1 is unavailable in this setting,\rplease select port 2 or 3";
+const char* const kPort2Refused = "Port 2 is unavailable in this setting,\rplease select port 1 or 3";
+const char* const kOnlyPort3 = "Port 1 and port 2 are unavailable in this setting,\rplease select port 3";
+const char* const kPort1RefusedOther = "Port 1 is unavailable in this setting,\rplease select other port.";
+
+bool PortRulesApply(int model, int portMode) {
+    // The model is compared as an unsigned number: only 0 and 1 refuse.
+    return static_cast<unsigned>(model) <= 1 && portMode >= 0 && portMode <= 3;
+}
+
+} // namespace
+
+std::string CodeOfText(const std::vector<std::string>& entries, std::string_view text) {
+    const auto it = std::find(entries.begin(), entries.end(), text);
+    return it == entries.end() ? std::string() : std::to_string(it - entries.begin());
+}
+
+std::optional<std::string> TextOfCode(const std::vector<std::string>& entries, std::string_view code) {
+    if (txt::IsBlank(code))
+        return std::nullopt;
+    const long n = txt::ToInt(code);
+    if (n < 0 || n >= long(entries.size()))
+        return std::nullopt;
+    return entries[size_t(n)];
+}
+
+int EndByteCount(int endChar) {
+    return endChar == CRS232LibFun::kEndCr ? 1 : endChar == CRS232LibFun::kEndCrLf ? 2 : 0;
+}
+
+std::optional<std::string> AsciiToHex(std::string_view text, int endChar) {
+    const size_t n = std::min(text.size(), size_t(kMaxDataBytes - EndByteCount(endChar)));
+    if (n == 0)
+        return std::nullopt;
+    std::string hex = txt::ToHex(text.substr(0, n), " ");
+    for (char end : EndBytes(endChar))
+        hex += " " + txt::ToHex(std::string_view(&end, 1));
+    return hex;
+}
+
+void SetFunctionData(CRS232LibFun& fun, std::string_view text) {
+    const std::string trimmed = txt::Trim(text);
+    fun.m_data.fill(0);
+    fun.m_nLength = 0;
+    if (fun.m_nFormat == CRS232LibFun::kFormatAscii) {
+        if (trimmed.empty())
+            return;
+        const std::string_view end = EndBytes(fun.m_nEndChar);
+        const size_t n = std::min(trimmed.size(), size_t(kMaxDataBytes) - end.size());
+        std::copy_n(trimmed.begin(), n, fun.m_data.begin());
+        std::copy(end.begin(), end.end(), fun.m_data.begin() + long(n));
+        fun.m_nLength = int(n + end.size());
+        return;
+    }
+    size_t pos = 0;
+    while (pos < trimmed.size() && fun.m_nLength < kMaxDataBytes) {
+        const size_t start = trimmed.find_first_not_of(' ', pos);
+        if (start == std::string::npos)
+            break;
+        const size_t stop = std::min(trimmed.find(' ', start), trimmed.size());
+        const char second = stop - start > 1 ? trimmed[start + 1] : '\0';
+        fun.m_data[size_t(fun.m_nLength++)] = uint8_t(txt::HexPairValue(trimmed[start], second));
+        pos = stop;
+    }
+}
+
+std::string ComposeUartText(const UartFields& f) {
+    return txt::Format("UART : %s : %s : %s : %s : %s : %s : %s : %d : %d : %d : %d : %d : %d :%d :",
+                       f.eventName.c_str(), f.libName.c_str(), f.function.c_str(), f.baud.c_str(),
+                       CodeOfText(kDataBits, f.dataBits).c_str(), CodeOfText(kStopBits, f.stopBits).c_str(),
+                       CodeOfText(kParities, f.parity).c_str(), f.format, f.endChar, f.port, f.sendMode,
+                       f.count, f.interval, f.interval) +
+           f.data;
+}
+
+std::string ComposeUcmpText(const UcmpFields& f) {
+    return txt::Format("UCMP : %s : %d : %d : %d :%d :", f.eventName.c_str(), f.port, f.format, f.endChar,
+                       f.compareMode) +
+           f.data;
+}
+
+std::optional<std::string> Rs232PortRefusal(int model, int portMode, int port) {
+    if (!PortRulesApply(model, portMode))
+        return std::nullopt;
+    switch (portMode) {
+    case 1:
+        if (port == 0)
+            return kPort1Refused;
+        break;
+    case 2:
+        if (port == 1)
+            return kPort2Refused;
+        break;
+    case 3:
+        if (port != 2)
+            return kOnlyPort3;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ComparePortRefusal(int model, int portMode, int port) {
+    if (!PortRulesApply(model, portMode))
+        return std::nullopt;
+    switch (portMode) {
+    case 0:
+    case 1:
+        if (port == 0)
+            return kPort1RefusedOther;
+        break;
+    case 2:
+        if (port == 0 || port == 1)
+            return kOnlyPort3;
+        break;
+    case 3:
+        if (port != 2)
+            return kOnlyPort3;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace serialtext

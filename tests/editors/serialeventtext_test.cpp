@@ -1,0 +1,186 @@
+#include "editors/serialeventtext.h"
+
+#include <gtest/gtest.h>
+
+using namespace serialtext;
+
+namespace {
+
+std::string Bytes(const CRS232LibFun& f) {
+    return std::string(reinterpret_cast<const char*>(f.m_data.data()), f.m_data.size());
+}
+
+CRS232LibFun Function(int format, int endChar, std::string_view text) {
+    CRS232LibFun f;
+    f.m_nFormat = format;
+    f.m_nEndChar = endChar;
+    f.m_data.fill(0x55); // leftovers of an earlier content must be cleared
+    SetFunctionData(f, text);
+    return f;
+}
+
+} // namespace
+
+TEST(SerialEventText, ListCodesBothWays) {
+    EXPECT_EQ(CodeOfText(kDataBits, "7"), "0");
+    EXPECT_EQ(CodeOfText(kDataBits, "8"), "1");
+    EXPECT_EQ(CodeOfText(kStopBits, "1.5"), "1");
+    EXPECT_EQ(CodeOfText(kParities, "EVEN"), "2");
+    EXPECT_EQ(CodeOfText(kParities, "even"), "");
+    EXPECT_EQ(CodeOfText(kDataBits, ""), "");
+
+    EXPECT_EQ(TextOfCode(kStopBits, "2"), "2");
+    EXPECT_EQ(TextOfCode(kStopBits, "1"), "1.5");
+    EXPECT_EQ(TextOfCode(kParities, " 1"), "ODD");
+    EXPECT_EQ(TextOfCode(kDataBits, "2"), std::nullopt);
+    EXPECT_EQ(TextOfCode(kDataBits, "-1"), std::nullopt);
+    // An empty field (written for an unknown list text) selects nothing.
+    EXPECT_EQ(TextOfCode(kDataBits, ""), std::nullopt);
+}
+
+TEST(SerialEventText, AsciiToHexKeepsRoomForTheEndBytes) {
+    EXPECT_EQ(AsciiToHex("PWON", 0), "50 57 4f 4e");
+    EXPECT_EQ(AsciiToHex("PWON", 1), "50 57 4f 4e 0d");
+    EXPECT_EQ(AsciiToHex("PWON", 2), "50 57 4f 4e 0d 0a");
+    EXPECT_EQ(AsciiToHex("AB", 7), "41 42");
+    EXPECT_EQ(AsciiToHex("\xe4", 0), "e4");
+    EXPECT_EQ(AsciiToHex("", 2), std::nullopt);
+
+    const std::string forty(40, 'a');
+    std::string thirty;
+    for (int i = 0; i < 30; ++i)
+        thirty += i ? " 61" : "61";
+    EXPECT_EQ(AsciiToHex(forty, 2), thirty + " 0d 0a");
+    EXPECT_EQ(AsciiToHex(forty, 1), thirty + " 61 0d");
+    EXPECT_EQ(AsciiToHex(forty, 0), thirty + " 61 61");
+}
+
+TEST(SerialEventText, AsciiFunctionDataWithEndBytes) {
+    CRS232LibFun f = Function(0, 1, "PWON");
+    EXPECT_EQ(f.m_nLength, 5);
+    EXPECT_EQ(Bytes(f), std::string("PWON\x0d") + std::string(28, '\0'));
+
+    f = Function(0, 2, "  AB  ");
+    EXPECT_EQ(f.m_nLength, 4);
+    EXPECT_EQ(Bytes(f), std::string("AB\x0d\x0a") + std::string(29, '\0'));
+
+    const std::string forty = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
+    f = Function(0, 2, forty);
+    EXPECT_EQ(f.m_nLength, 32);
+    EXPECT_EQ(Bytes(f), "0123456789abcdefghijklmnopqrst\x0d\x0a" + std::string(1, '\0'));
+    f = Function(0, 0, forty);
+    EXPECT_EQ(f.m_nLength, 32);
+    EXPECT_EQ(Bytes(f), "0123456789abcdefghijklmnopqrstuv" + std::string(1, '\0'));
+
+    // No end bytes without data.
+    f = Function(0, 2, "   ");
+    EXPECT_EQ(f.m_nLength, 0);
+    EXPECT_EQ(Bytes(f), std::string(33, '\0'));
+}
+
+TEST(SerialEventText, HexFunctionDataFromTokens) {
+    CRS232LibFun f = Function(1, 2, "1 2 3");
+    EXPECT_EQ(f.m_nLength, 3); // the end character adds nothing to hex data
+    EXPECT_EQ(Bytes(f).substr(0, 4), std::string("\x01\x02\x03\x00", 4));
+
+    f = Function(1, 0, "123   45");
+    EXPECT_EQ(f.m_nLength, 2);
+    EXPECT_EQ(Bytes(f).substr(0, 3), std::string("\x12\x45\x00", 3));
+
+    f = Function(1, 0, "zz");
+    EXPECT_EQ(f.m_nLength, 1);
+    EXPECT_EQ(Bytes(f), std::string(33, '\0'));
+
+    f = Function(1, 0, "");
+    EXPECT_EQ(f.m_nLength, 0);
+
+    f = Function(1, 0, "ff A0 9z .5");
+    EXPECT_EQ(f.m_nLength, 4);
+    EXPECT_EQ(Bytes(f).substr(0, 4), std::string("\xff\xa0\x09\x00", 4));
+
+    // 48 one-digit tokens (96 typed characters): the first 32 are kept.
+    std::string many;
+    for (int i = 0; i < 48; ++i)
+        many += (i ? " " : "") + std::string(1, "0123456789abcdef"[i % 16]);
+    f = Function(1, 0, many);
+    EXPECT_EQ(f.m_nLength, 32);
+    EXPECT_EQ(f.m_data[31], 0x0f);
+    EXPECT_EQ(f.m_data[32], 0x00);
+}
+
+TEST(SerialEventText, UartText) {
+    UartFields f;
+    f.baud = "9600";
+    f.dataBits = "8";
+    f.stopBits = "1";
+    f.parity = "NONE";
+    f.data = "PWON";
+    EXPECT_EQ(ComposeUartText(f), "UART :  :  :  : 9600 : 1 : 0 : 0 : 0 : 0 : 0 : 0 : 1 : 1 :1 :PWON");
+
+    f = UartFields{" Projector on", "Projector", "Power On", "19200", "7", "1.5", "EVEN", 1, 2, 2, 1, 3, 5,
+                   " 50 57:4f"};
+    EXPECT_EQ(ComposeUartText(f), "UART :  Projector on : Projector : Power On : 19200 : 0 : 1 : 2 : 1 : 2 : "
+                                  "2 : 1 : 3 : 5 :5 : 50 57:4f");
+
+    // A list text the table does not know leaves its field empty.
+    f = UartFields{};
+    f.baud = "9600";
+    f.dataBits = "9";
+    f.stopBits = "3";
+    f.parity = "MARK";
+    EXPECT_EQ(ComposeUartText(f), "UART :  :  :  : 9600 :  :  :  : 0 : 0 : 0 : 0 : 1 : 1 :1 :");
+}
+
+TEST(SerialEventText, UcmpText) {
+    EXPECT_EQ(ComposeUcmpText({"", 2, 0, 1, 0, "OK"}), "UCMP :  : 2 : 0 : 1 :0 :OK");
+    EXPECT_EQ(ComposeUcmpText({"", 2, 0, 1, 1, "OK"}), "UCMP :  : 2 : 0 : 1 :1 :OK");
+    EXPECT_EQ(ComposeUcmpText({"Ack", -1, 1, 0, 0, ""}), "UCMP : Ack : -1 : 1 : 0 :0 :");
+}
+
+TEST(SerialEventText, Rs232PortTable) {
+    const std::string p1 = "Port 1 is unavailable in this setting,\rplease select port 2 or 3";
+    const std::string p2 = "Port 2 is unavailable in this setting,\rplease select port 1 or 3";
+    const std::string p3 = "Port 1 and port 2 are unavailable in this setting,\rplease select port 3";
+    for (int model : {0, 1}) {
+        for (int port : {-1, 0, 1, 2})
+            EXPECT_EQ(Rs232PortRefusal(model, 0, port), std::nullopt);
+        EXPECT_EQ(Rs232PortRefusal(model, 1, 0), p1);
+        EXPECT_EQ(Rs232PortRefusal(model, 1, 1), std::nullopt);
+        EXPECT_EQ(Rs232PortRefusal(model, 1, 2), std::nullopt);
+        EXPECT_EQ(Rs232PortRefusal(model, 2, 0), std::nullopt);
+        EXPECT_EQ(Rs232PortRefusal(model, 2, 1), p2);
+        EXPECT_EQ(Rs232PortRefusal(model, 2, 2), std::nullopt);
+        EXPECT_EQ(Rs232PortRefusal(model, 3, -1), p3);
+        EXPECT_EQ(Rs232PortRefusal(model, 3, 0), p3);
+        EXPECT_EQ(Rs232PortRefusal(model, 3, 1), p3);
+        EXPECT_EQ(Rs232PortRefusal(model, 3, 2), std::nullopt);
+        EXPECT_EQ(Rs232PortRefusal(model, 4, 0), std::nullopt);
+        EXPECT_EQ(Rs232PortRefusal(model, -1, 0), std::nullopt);
+    }
+    for (int model : {2, 3, -1})
+        for (int mode = 0; mode < 4; ++mode)
+            for (int port : {-1, 0, 1})
+                EXPECT_EQ(Rs232PortRefusal(model, mode, port), std::nullopt) << model << mode << port;
+}
+
+TEST(SerialEventText, ComparePortTable) {
+    const std::string p1 = "Port 1 is unavailable in this setting,\rplease select other port.";
+    const std::string p3 = "Port 1 and port 2 are unavailable in this setting,\rplease select port 3";
+    for (int model : {0, 1}) {
+        for (int mode : {0, 1}) {
+            EXPECT_EQ(ComparePortRefusal(model, mode, 0), p1);
+            EXPECT_EQ(ComparePortRefusal(model, mode, 1), std::nullopt);
+            EXPECT_EQ(ComparePortRefusal(model, mode, 2), std::nullopt);
+            EXPECT_EQ(ComparePortRefusal(model, mode, -1), std::nullopt);
+        }
+        EXPECT_EQ(ComparePortRefusal(model, 2, 0), p3);
+        EXPECT_EQ(ComparePortRefusal(model, 2, 1), p3);
+        EXPECT_EQ(ComparePortRefusal(model, 2, 2), std::nullopt);
+        EXPECT_EQ(ComparePortRefusal(model, 3, -1), p3);
+        EXPECT_EQ(ComparePortRefusal(model, 3, 1), p3);
+        EXPECT_EQ(ComparePortRefusal(model, 3, 2), std::nullopt);
+        EXPECT_EQ(ComparePortRefusal(model, 7, 0), std::nullopt);
+    }
+    for (int mode = 0; mode < 4; ++mode)
+        EXPECT_EQ(ComparePortRefusal(2, mode, 0), std::nullopt);
+}
