@@ -1,0 +1,478 @@
+#include "editors/cdlgrs232editlib.h"
+
+#include "controls/crs232edit.h"
+#include "controls/dialogunits.h"
+#include "controls/sortedcombo.h"
+#include "editors/cdlgnewname.h"
+#include "editors/serialeventtext.h"
+#include "platform/codepage.h"
+#include "platform/programpaths.h"
+#include "platform/prompter.h"
+#include "platform/textutil.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kDataEditMaxChars = 96;
+
+QString ToQ(const std::string& text) {
+    return cp936::ToUnicode(text);
+}
+
+std::string Text(const QLineEdit* edit) {
+    return cp936::FromUnicode(edit->text());
+}
+
+std::string Text(const QComboBox* combo) {
+    return combo->currentIndex() < 0 ? std::string() : cp936::FromUnicode(combo->currentText());
+}
+
+void Fill(QComboBox* combo, const std::vector<std::string>& entries) {
+    combo->clear();
+    for (const std::string& entry : entries)
+        combo->addItem(ToQ(entry));
+}
+
+// Selects the entry whose text equals `text` exactly; none: the selection
+// stays. True when found.
+bool SelectExact(QComboBox* combo, const std::string& text) {
+    const int index = combo->findText(ToQ(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+    return index >= 0;
+}
+
+// Checks button `index` of the group, or none for an index it does not have.
+void CheckRadio(QButtonGroup* group, int index) {
+    QAbstractButton* button = group->button(index);
+    if (button) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, const std::string& function)
+    : ModalDialog(parent), m_strLib(library), m_strFunction(function) {
+    const DialogUnits du(this);
+    setWindowTitle(QStringLiteral("Edit Rs232Lib"));
+    setObjectName(QStringLiteral("150"));
+    setFixedSize(du.Size(322, 208));
+    SwallowKeys(true, true);
+
+    auto label = [&](const char* text, int x, int y, int w) {
+        auto* l = new QLabel(QString::fromLatin1(text), this);
+        l->setGeometry(du.Rect(x, y, w, 10));
+        return l;
+    };
+    auto combo = [&](int id, int x, int y, int w) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QString::number(id));
+        c->setGeometry(du.Rect(x, y, w, 14));
+        return c;
+    };
+    auto button = [&](const char* text, int id, int x, int y, int w) {
+        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        b->setObjectName(QString::number(id));
+        b->setGeometry(du.Rect(x, y, w, 14));
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto radio = [&](const char* text, int id, int x, int y, int w) {
+        auto* r = new QRadioButton(QString::fromLatin1(text), this);
+        r->setObjectName(QString::number(id));
+        r->setGeometry(du.Rect(x, y, w, 10));
+        // Only the button and its caption take clicks, as they show.
+        r->resize(std::min(r->width(), r->sizeHint().width()), r->height());
+        return r;
+    };
+
+    label("RS232 Lib Name:", 10, 12, 62);
+    m_editLibName = new QLineEdit(this);
+    m_editLibName->setObjectName(QStringLiteral("1039"));
+    m_editLibName->setGeometry(du.Rect(74, 10, 100, 14));
+    m_editLibName->setReadOnly(true);
+    m_btnOpenLib = button("Open Lib", 1025, 182, 10, 60);
+    m_btnNewLib = button("New Lib", 1026, 250, 10, 60);
+
+    label("Function:", 10, 34, 62);
+    m_comboFunction = combo(1074, 74, 32, 100);
+    m_btnNewFunction = button("New Function", 1027, 182, 32, 60);
+    m_btnDeleteFunction = button("Delete Function", 1076, 250, 32, 60);
+
+    auto* formatBox = new QGroupBox(QStringLiteral("Data Format"), this);
+    formatBox->setGeometry(du.Rect(10, 54, 90, 42));
+    m_radioAscii = radio("ASCII", 1077, 18, 67, 70);
+    m_radioHex = radio("Hex", 1078, 18, 80, 70);
+    m_staticEndChar = new QGroupBox(QStringLiteral("End Char For ASCII Format"), this);
+    m_staticEndChar->setObjectName(QStringLiteral("1083"));
+    m_staticEndChar->setGeometry(du.Rect(108, 54, 202, 42));
+    m_radioEndNone = radio("None", 1079, 116, 73, 44);
+    m_radioEndCr = radio("Carriage return", 1080, 164, 73, 78);
+    m_radioEndCrLf = radio("Enter", 1081, 250, 73, 52);
+    m_groupFormat = new QButtonGroup(this);
+    m_groupFormat->addButton(m_radioAscii, 0);
+    m_groupFormat->addButton(m_radioHex, 1);
+    m_groupEndChar = new QButtonGroup(this);
+    m_groupEndChar->addButton(m_radioEndNone, 0);
+    m_groupEndChar->addButton(m_radioEndCr, 1);
+    m_groupEndChar->addButton(m_radioEndCrLf, 2);
+
+    label("Data:", 10, 106, 24);
+    m_editData = new CRS232Edit(this);
+    m_editData->setObjectName(QStringLiteral("1082"));
+    m_editData->setGeometry(du.Rect(36, 104, 206, 14));
+    m_btnClear = button("Clear", 1088, 250, 104, 60);
+
+    auto* uartBox = new QGroupBox(QStringLiteral("UART"), this);
+    uartBox->setGeometry(du.Rect(10, 126, 300, 50));
+    label("Baud Rate:", 18, 141, 44);
+    m_comboBaud = combo(1075, 64, 139, 70);
+    label("Data Bit:", 164, 141, 44);
+    m_comboDataBit = combo(1084, 210, 139, 70);
+    label("Stop Bit:", 18, 159, 44);
+    m_comboStopBit = combo(1085, 64, 157, 70);
+    label("Parity:", 164, 159, 44);
+    m_comboParity = combo(1179, 210, 157, 70);
+
+    m_btnSaveEdit = button("Save Edit", 1086, 10, 186, 60);
+    m_btnSaveNameAs = button("Save Name as", 1087, 78, 186, 60);
+    m_btnOk = button("OK", 1, 182, 186, 60);
+    m_btnOk->setDefault(true);
+    m_btnCancel = button("Cancel", 2, 250, 186, 60);
+
+    connect(m_radioAscii, &QRadioButton::clicked, this, &CDlgRs232EditLib::OnBnClickedRadioAscii);
+    connect(m_radioHex, &QRadioButton::clicked, this, &CDlgRs232EditLib::OnBnClickedRadioHex);
+    connect(m_btnNewLib, &QPushButton::clicked, this, &CDlgRs232EditLib::OnBnClickedNewLib);
+    connect(m_btnNewFunction, &QPushButton::clicked, this, &CDlgRs232EditLib::OnBnClickedNewFunction);
+    connect(m_btnSaveEdit, &QPushButton::clicked, this, &CDlgRs232EditLib::OnBnClickedSaveEdit);
+    // Only the user's choices count as selection changes.
+    connect(m_comboFunction, &QComboBox::activated, this, &CDlgRs232EditLib::OnCbnSelchangeComboFunction);
+    connect(m_btnOpenLib, &QPushButton::clicked, this, &CDlgRs232EditLib::OnBnClickedOpenLib);
+    connect(m_btnDeleteFunction, &QPushButton::clicked, this, &CDlgRs232EditLib::OnBnClickedDeleteFunction);
+    connect(m_btnClear, &QPushButton::clicked, this, &CDlgRs232EditLib::OnBnClickedClear);
+    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btnSaveNameAs, &QPushButton::clicked, this, &CDlgRs232EditLib::OnBnClickedSaveNameAs);
+    connect(m_comboDataBit, &QComboBox::activated, this, &CDlgRs232EditLib::OnCbnSelchangeComboDataBit);
+}
+
+void CDlgRs232EditLib::OnInitDialog() {
+    Fill(m_comboBaud, serialtext::kBaudRates);
+    SelectExact(m_comboBaud, "9600");
+    Fill(m_comboDataBit, serialtext::kDataBits);
+    SelectExact(m_comboDataBit, "8");
+    Fill(m_comboStopBit, serialtext::kStopBits);
+    SelectExact(m_comboStopBit, "1");
+    Fill(m_comboParity, serialtext::kParities);
+    SelectExact(m_comboParity, "NONE");
+
+    m_nFormat = 0;
+    m_nEndChar = 0;
+    UpdateData(false);
+    m_editData->setMaxLength(kDataEditMaxChars);
+
+    LoadLibAndSelect(m_strLib, m_strFunction);
+    UpdateData(false);
+    m_editData->m_bHexMode = m_nFormat == CRS232LibFun::kFormatHex;
+}
+
+void CDlgRs232EditLib::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_nFormat = m_groupFormat->checkedId();
+        m_nEndChar = m_groupEndChar->checkedId();
+    } else {
+        CheckRadio(m_groupFormat, m_nFormat);
+        CheckRadio(m_groupEndChar, m_nEndChar);
+    }
+}
+
+void CDlgRs232EditLib::LoadLibAndSelect(const std::string& library, const std::string& function) {
+    m_comboFunction->clear();
+    const std::string lib = txt::Trim(library);
+    const std::string name = txt::Trim(function);
+    UpdateData(true);
+    // The name may come from a library file: one that is no plain file name
+    // would reach outside the Library folder, so it counts as missing.
+    if (lib.empty() || !IsPlainFileName(lib))
+        return;
+    try {
+        if (!m_rsLib.LoadFromFile(GetLibraryFilePath(lib + ".rss")))
+            return;
+    } catch (const CArchiveException&) {
+        prompt::MessageBox("Can Not Open The File");
+        return;
+    }
+    m_editLibName->setText(ToQ(m_rsLib.m_strName));
+    if (m_rsLib.m_arrFunctions.empty())
+        return;
+    FillFunctionCombo(name);
+    // The function shown is always the one the list selects, so that a save
+    // rewrites the function whose data the controls hold.
+    ShowListedFunction();
+}
+
+void CDlgRs232EditLib::FillFunctionCombo(const std::string& name) {
+    if (m_rsLib.m_arrFunctions.empty())
+        return;
+    for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
+        AddSortedItem(m_comboFunction, ToQ(fun.m_strName));
+    m_comboFunction->setCurrentIndex(0);
+    if (!name.empty()) {
+        const int index = m_comboFunction->findText(ToQ(name), Qt::MatchFixedString);
+        if (index >= 0)
+            m_comboFunction->setCurrentIndex(index);
+    }
+}
+
+bool CDlgRs232EditLib::ShowListedFunction() {
+    const int i = m_rsLib.FindFunction(Text(m_comboFunction));
+    if (i < 0)
+        return false;
+    if (m_rsLib.m_arrFunctions[size_t(i)].m_nFormat == CRS232LibFun::kFormatAscii)
+        ShowAsciiFunction(i);
+    else
+        ShowHexFunction(i);
+    return true;
+}
+
+void CDlgRs232EditLib::SelectSerialSettings(const CRS232LibFun& fun) {
+    SelectExact(m_comboBaud, fun.m_strBaud);
+    SelectExact(m_comboDataBit, fun.m_strDataBits);
+    SelectExact(m_comboStopBit, fun.m_strStopBits);
+    // After the user chose 7 data bits the parity list lacks "NONE"; a
+    // function stored with it gets the whole list back rather than showing
+    // (and on the next save storing) a parity it does not have.
+    if (!SelectExact(m_comboParity, fun.m_strParity) &&
+        serialtext::CodeOfText(serialtext::kParities, fun.m_strParity) != "") {
+        Fill(m_comboParity, serialtext::kParities);
+        SelectExact(m_comboParity, fun.m_strParity);
+    }
+}
+
+void CDlgRs232EditLib::ShowEndCharControls(bool show) {
+    for (QWidget* w : {static_cast<QWidget*>(m_staticEndChar), static_cast<QWidget*>(m_radioEndNone),
+                       static_cast<QWidget*>(m_radioEndCr), static_cast<QWidget*>(m_radioEndCrLf)})
+        w->setVisible(show);
+}
+
+void CDlgRs232EditLib::ShowAsciiFunction(int i) {
+    if (i < 0 || i >= int(m_rsLib.m_arrFunctions.size()))
+        return;
+    const CRS232LibFun& fun = m_rsLib.m_arrFunctions[size_t(i)];
+    m_nFormat = CRS232LibFun::kFormatAscii;
+    m_nEndChar = fun.m_nEndChar;
+    ShowEndCharControls(true);
+    m_editData->setText(ToQ(fun.GetDataText()));
+    SelectSerialSettings(fun);
+    // The typing filter follows the format shown.
+    m_editData->m_bHexMode = false;
+}
+
+void CDlgRs232EditLib::ShowHexFunction(int i) {
+    if (i < 0 || i >= int(m_rsLib.m_arrFunctions.size()))
+        return;
+    const CRS232LibFun& fun = m_rsLib.m_arrFunctions[size_t(i)];
+    m_nFormat = CRS232LibFun::kFormatHex;
+    ShowEndCharControls(false);
+    m_editData->setText(ToQ(fun.GetDataText()));
+    SelectSerialSettings(fun);
+    m_editData->m_bHexMode = true;
+}
+
+void CDlgRs232EditLib::AsciiToHex() {
+    UpdateData(true);
+    if (const std::optional<std::string> hex =
+            serialtext::AsciiToHex(txt::Trim(Text(m_editData)), m_nEndChar))
+        m_editData->setText(ToQ(*hex));
+}
+
+void CDlgRs232EditLib::OnBnClickedRadioAscii() {
+    m_editData->m_bHexMode = false;
+    if (m_nFormat != CRS232LibFun::kFormatAscii) {
+        UpdateData(true);
+        const int i = m_rsLib.FindFunction(Text(m_comboFunction));
+        if (i >= 0 && m_rsLib.m_arrFunctions[size_t(i)].m_nFormat == CRS232LibFun::kFormatAscii) {
+            ShowAsciiFunction(i);
+        } else {
+            // Typed hex is not turned back into text.
+            m_editData->clear();
+            ShowEndCharControls(true);
+        }
+        UpdateData(false);
+    }
+    UpdateData(true);
+}
+
+void CDlgRs232EditLib::OnBnClickedRadioHex() {
+    m_editData->m_bHexMode = true;
+    if (m_nFormat != CRS232LibFun::kFormatHex) {
+        UpdateData(true);
+        AsciiToHex();
+        ShowEndCharControls(false);
+        UpdateData(false);
+    }
+    UpdateData(true);
+}
+
+void CDlgRs232EditLib::OnBnClickedOpenLib() {
+    prompt::FileRequest request;
+    request.folder = GetLibraryPath();
+    request.filter = QStringLiteral("FILE(*.rss)");
+    request.defaultSuffix = QStringLiteral("rss");
+    const std::optional<QString> path = prompt::ChooseFile(request);
+    if (!path)
+        return;
+    m_editLibName->clear();
+    m_comboFunction->clear();
+    m_rsLib = CRS232LibSet();
+    bool loaded = false;
+    try {
+        loaded = m_rsLib.LoadFromFile(*path);
+    } catch (const CArchiveException&) {
+        loaded = false; // damaged: refused like a file that cannot be read
+    }
+    if (!loaded) {
+        prompt::MessageBox("Can Not Open The File");
+        return;
+    }
+    m_editLibName->setText(ToQ(m_rsLib.m_strName));
+    FillFunctionCombo({});
+    OnCbnSelchangeComboFunction();
+}
+
+void CDlgRs232EditLib::OnBnClickedNewLib() {
+    CDlgNewName prompt(this);
+    prompt.m_nMode = CDlgNewName::kModeRs232Lib;
+    if (prompt.DoModal() != kIdOk || !prompt.m_bAccepted)
+        return;
+    m_editLibName->setText(ToQ(prompt.m_strName));
+    m_comboFunction->clear();
+    UpdateData(false);
+    m_rsLib = CRS232LibSet();
+    m_rsLib.m_strName = prompt.m_strName;
+}
+
+void CDlgRs232EditLib::OnBnClickedNewFunction() {
+    CDlgNewName prompt(this);
+    prompt.m_nMode = CDlgNewName::kModeRs232Function;
+    for (int i = 0; i < m_comboFunction->count(); ++i)
+        prompt.m_existingNames.push_back(cp936::FromUnicode(m_comboFunction->itemText(i)));
+    if (prompt.DoModal() != kIdOk || !prompt.m_bAccepted)
+        return;
+    const CRS232LibFun fun = FunctionFromControls(prompt.m_strName);
+    m_comboFunction->setCurrentIndex(AddSortedItem(m_comboFunction, ToQ(prompt.m_strName)));
+    m_rsLib.m_arrFunctions.push_back(fun);
+    ++m_rsLib.m_nCount;
+}
+
+void CDlgRs232EditLib::OnCbnSelchangeComboFunction() {
+    ShowListedFunction();
+    UpdateData(false);
+}
+
+void CDlgRs232EditLib::OnBnClickedDeleteFunction() {
+    const std::string name = txt::Trim(Text(m_comboFunction));
+    if (name.empty())
+        return;
+    const int i = m_rsLib.FindFunction(name);
+    if (i < 0)
+        return;
+    m_rsLib.m_arrFunctions.erase(m_rsLib.m_arrFunctions.begin() + i);
+    m_rsLib.m_nCount = std::max(0, m_rsLib.m_nCount - 1);
+    m_comboFunction->removeItem(m_comboFunction->currentIndex());
+    if (m_comboFunction->count() == 0)
+        return;
+    m_comboFunction->setCurrentIndex(0);
+    if (ShowListedFunction())
+        UpdateData(false);
+}
+
+void CDlgRs232EditLib::OnBnClickedClear() {
+    m_editData->clear();
+}
+
+void CDlgRs232EditLib::OnCbnSelchangeComboDataBit() {
+    Fill(m_comboParity, Text(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits : serialtext::kParities);
+    m_comboParity->setCurrentIndex(0);
+}
+
+CRS232LibFun CDlgRs232EditLib::FunctionFromControls(const std::string& name) {
+    UpdateData(true);
+    CRS232LibFun fun;
+    fun.m_strName = name;
+    fun.m_strBaud = Text(m_comboBaud);
+    fun.m_strDataBits = Text(m_comboDataBit);
+    fun.m_strStopBits = Text(m_comboStopBit);
+    fun.m_strParity = Text(m_comboParity);
+    fun.m_nFormat = m_nFormat;
+    fun.m_nEndChar = m_nEndChar;
+    serialtext::SetFunctionData(fun, Text(m_editData));
+    return fun;
+}
+
+bool CDlgRs232EditLib::RewriteListedFunction() {
+    if (txt::IsBlank(Text(m_editLibName))) {
+        prompt::MessageBox("Please Create a new lib name");
+        return false;
+    }
+    if (m_comboFunction->count() == 0) {
+        prompt::MessageBox("Please Create a new function name");
+        return false;
+    }
+    if (m_rsLib.m_arrFunctions.empty())
+        return false;
+    const std::string name = Text(m_comboFunction);
+    const int i = m_rsLib.FindFunction(name);
+    if (i < 0) {
+        prompt::MessageBox("no item");
+        return false;
+    }
+    m_rsLib.m_arrFunctions[size_t(i)] = FunctionFromControls(name);
+    return true;
+}
+
+bool CDlgRs232EditLib::WriteLibrary(const QString& path) {
+    if (m_rsLib.SaveToFile(path))
+        return true;
+    // The edits exist only in memory until written: a save that did not
+    // happen must not pass for one that did.
+    prompt::MessageBox("Can Not Open The File");
+    return false;
+}
+
+void CDlgRs232EditLib::OnBnClickedSaveEdit() {
+    if (!RewriteListedFunction())
+        return;
+    // The stored name may come from a library file opened anywhere; one
+    // that is no plain file name would write outside the Library folder.
+    if (!IsPlainFileName(m_rsLib.m_strName)) {
+        prompt::MessageBox("The name can not be used as a file name");
+        return;
+    }
+    WriteLibrary(GetLibraryFilePath(m_rsLib.m_strName + ".rss"));
+}
+
+void CDlgRs232EditLib::OnBnClickedSaveNameAs() {
+    if (!RewriteListedFunction())
+        return;
+    prompt::FileRequest request;
+    request.save = true;
+    request.folder = GetLibraryPath();
+    request.filter = QStringLiteral("*.rss");
+    request.defaultSuffix = QStringLiteral("rss");
+    if (const std::optional<QString> path = prompt::ChooseFile(request))
+        WriteLibrary(*path);
+}
