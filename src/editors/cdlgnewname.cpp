@@ -49,6 +49,12 @@ void CDlgNewName::OnBnClickedOk() {
         m_strName.clear();
         return;
     }
+    if (!IsLibraryMode() && m_strName.find(':') != std::string::npos) {
+        // Library lines and event texts are split at colons: such a name
+        // would come back cut in two.
+        prompt::MessageBox("The name can not contain ':'");
+        return;
+    }
     if (IsNameTaken()) {
         if (IsLibraryMode()) {
             prompt::MessageBox("the name is aready exsit in the Library");

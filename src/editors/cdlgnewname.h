@@ -13,7 +13,9 @@
 //                                   equals the name
 //
 // Names compare byte for byte, letter case included. A library name must
-// also be usable as a file name in the Library folder (IsPlainFileName).
+// also be usable as a file name in the Library folder (IsPlainFileName); a
+// function name may hold no ':' (the library lines and the event texts are
+// split at colons).
 
 #include "controls/modaldialog.h"
 

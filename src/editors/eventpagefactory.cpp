@@ -1,5 +1,6 @@
 #include "editors/eventpagefactory.h"
 
+#include "editors/cpageview3ir.h"
 #include "editors/cpageview3relay.h"
 
 EventPage* CreateEventPage(int index, QWidget* parent) {
@@ -7,7 +8,7 @@ EventPage* CreateEventPage(int index, QWidget* parent) {
     case kPageRs232:
         return nullptr;
     case kPageIr:
-        return nullptr;
+        return new CPageView3Ir(parent);
     case kPageRelay:
         return new CPageView3Relay(parent);
     case kPageDelay:

@@ -103,10 +103,22 @@ TEST_F(NewName, ALibraryNameMustBeAPlainFileName) {
     CDlgNewName fn;
     fn.m_nMode = CDlgNewName::kModeIrFunction;
     fn.show();
+    // ... but a colon would cut the name in two when its line is read back.
+    Enter(fn, "In:HDMI");
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"The name can not contain ':'"});
+    EXPECT_FALSE(fn.m_bAccepted);
+    EXPECT_TRUE(fn.isVisible());
+    m_prompter.Clear();
     Enter(fn, "Vol+/Vol-");
     EXPECT_TRUE(Accepted(fn));
     EXPECT_EQ(fn.m_strName, "Vol+/Vol-");
     EXPECT_TRUE(m_prompter.Texts().empty());
+
+    CDlgNewName rs;
+    rs.m_nMode = CDlgNewName::kModeRs232Function;
+    rs.show();
+    Enter(rs, "a:b");
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"The name can not contain ':'"});
 }
 
 TEST_F(NewName, AFunctionNameIsTakenByAnEqualEntryLetterCaseIncluded) {
