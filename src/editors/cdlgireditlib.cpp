@@ -5,8 +5,8 @@
 #include "controls/dialogunits.h"
 #include "device/devicetiming.h"
 #include "editors/cdlgnewname.h"
+#include "editors/libraryfiles.h"
 #include "model/cqvmcmd.h"
-#include "platform/carchive.h"
 #include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
@@ -103,13 +103,15 @@ int CDlgIREditLib::LoadLibAndSelect(const std::string& library, const std::strin
     const std::string fn = txt::Trim(function);
     if (lib.empty())
         return 0;
-    try {
-        if (!m_irLib.LoadFromFile(GetLibraryFilePath(lib + ".irr")))
-            return 0;
-    } catch (const CArchiveException&) {
-        // A damaged file: say so, and start with an empty editor.
+    switch (ReadLibraryFile(m_irLib, GetLibraryFilePath(lib + ".irr"))) {
+    case LibraryRead::Unreadable:
+        return 0;
+    case LibraryRead::Damaged:
+        // Say so, and start with an empty editor.
         prompt::MessageBox("Can Not Open The File");
         return 0;
+    case LibraryRead::Loaded:
+        break;
     }
     m_editLibName->setText(cp936::ToUnicode(lib));
     m_listCodes->LoadFromArray(m_irLib.m_arrFunctions);
@@ -124,22 +126,13 @@ int CDlgIREditLib::LoadLibAndSelect(const std::string& library, const std::strin
 }
 
 void CDlgIREditLib::OnBnClickedOpenLib() {
-    prompt::FileRequest request;
-    request.folder = GetLibraryPath();
-    request.filter = QStringLiteral("FILE(*.irr)");
-    request.defaultSuffix = QStringLiteral("irr");
-    const std::optional<QString> path = prompt::ChooseFile(request);
+    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("irr"), false);
     if (!path)
         return;
     m_editLibName->clear();
     m_irLib = CIrLibSet();
-    bool loaded = false;
-    try {
-        loaded = m_irLib.LoadFromFile(*path);
-    } catch (const CArchiveException&) {
-        loaded = false; // damaged: refused like an unreadable file
-    }
-    if (!loaded) {
+    // A damaged file is refused like one that cannot be read.
+    if (ReadLibraryFile(m_irLib, *path) != LibraryRead::Loaded) {
         prompt::MessageBox("Can Not Open The File");
         return;
     }
@@ -244,12 +237,7 @@ void CDlgIREditLib::OnBnClickedSaveNameAs() {
     if (!CanSave())
         return;
     UpdateLibFromList();
-    prompt::FileRequest request;
-    request.save = true;
-    request.folder = GetLibraryPath();
-    request.filter = QStringLiteral("*.irr");
-    request.defaultSuffix = QStringLiteral("irr");
-    const std::optional<QString> path = prompt::ChooseFile(request);
+    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("irr"), true);
     if (path)
         WriteLibrary(*path);
 }

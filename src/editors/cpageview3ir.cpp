@@ -2,9 +2,9 @@
 
 #include "app/cravlodlg.h"
 #include "editors/cdlgireditlib.h"
+#include "editors/libraryfiles.h"
 #include "editors/slidereditpair.h"
 #include "model/cqvmeventstr.h"
-#include "platform/carchive.h"
 #include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
@@ -32,17 +32,6 @@ SliderEditPair::Setup CountSetup() {
     setup.emptyPosition = kCountMin;
     setup.aboveMaximum = SliderEditPair::AboveMaximum::KeepText;
     return setup;
-}
-
-// Loads a library file into lib; false when it is missing or damaged.
-bool ReadLibrary(CIrLibSet& lib, const QString& path, bool& damaged) {
-    damaged = false;
-    try {
-        return lib.LoadFromFile(path);
-    } catch (const CArchiveException&) {
-        damaged = true;
-        return false;
-    }
 }
 
 } // namespace
@@ -153,8 +142,7 @@ int CPageView3Ir::LookupLibFunction() {
         return 0;
     }
     m_irLib = CIrLibSet();
-    bool damaged = false;
-    if (!ReadLibrary(m_irLib, GetLibraryFilePath(fileName), damaged)) {
+    if (ReadLibraryFile(m_irLib, GetLibraryFilePath(fileName)) != LibraryRead::Loaded) {
         prompt::MessageBox("the lib is destroyed");
         return 0;
     }
@@ -191,18 +179,13 @@ void CPageView3Ir::FillFunctions() {
 }
 
 void CPageView3Ir::OnBnClickedChangeLib() {
-    prompt::FileRequest request;
-    request.folder = GetLibraryPath();
-    request.filter = QStringLiteral("FILE(*.irr)");
-    request.defaultSuffix = QStringLiteral("irr");
-    const std::optional<QString> path = prompt::ChooseFile(request);
+    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("irr"), false);
     if (!path)
         return;
     m_editLibName->clear();
     m_comboFunction->clear();
     m_irLib = CIrLibSet();
-    bool damaged = false;
-    if (!ReadLibrary(m_irLib, *path, damaged)) {
+    if (ReadLibraryFile(m_irLib, *path) != LibraryRead::Loaded) {
         prompt::MessageBox("The File is already destroyed");
         return;
     }
@@ -230,10 +213,10 @@ void CPageView3Ir::LoadEvent(std::string text) {
     m_irLib = CIrLibSet();
     const std::string fileName = library + ".irr";
     if (IsFileInLibrary(fileName)) {
-        bool damaged = false;
-        if (ReadLibrary(m_irLib, GetLibraryFilePath(fileName), damaged))
+        const LibraryRead read = ReadLibraryFile(m_irLib, GetLibraryFilePath(fileName));
+        if (read == LibraryRead::Loaded)
             FillFunctions();
-        else if (damaged)
+        else if (read == LibraryRead::Damaged)
             prompt::MessageBox("the lib is destroyed");
     }
     SelectByText(m_comboFunction, event.GetIrFunction());

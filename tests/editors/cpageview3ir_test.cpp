@@ -210,6 +210,13 @@ TEST_F(IrPageTest, ChangeLibRefusesADamagedFileAndEmptiesThePage) {
     EXPECT_EQ(page->m_comboFunction->count(), 0);
     EXPECT_TRUE(page->m_irLib.m_arrFunctions.empty());
     EXPECT_EQ(page->m_irLib.m_strName, "");
+
+    // Re-loading an event of that library says so too; a missing one does not.
+    m_prompter.Clear();
+    page->LoadEvent("INFR : Broken : A : 0 : 1 : 0 : 1 : 1 : c6 : 01");
+    page->LoadEvent("INFR : Gone : A : 0 : 1 : 0 : 1 : 1 : c6 : 01");
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"the lib is destroyed"});
+    EXPECT_EQ(page->m_comboFunction->count(), 0);
 }
 
 TEST_F(IrPageTest, EditReplacesTheSelectedEvent) {
