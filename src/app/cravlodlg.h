@@ -28,6 +28,7 @@
 #include <atomic>
 #include <string>
 
+class CPageView3IO;
 class CQvmListBox;
 class CQvmTabCtrl;
 class CQvmView2ListCtrl;
@@ -225,6 +226,8 @@ public:
     // (made by CreateEventPage); an index without a page is a blank tab.
     static constexpr int kEventPageCount = 9;
     std::array<EventPage*, kEventPageCount> m_eventPages{};
+    // The GPIO page: constructed with the others, never shown.
+    CPageView3IO* m_pageIO = nullptr;
 
     // ----- device link
     // Link states: what a received chunk means.

@@ -7,6 +7,7 @@
 #include "controls/cqvmbimpbutton.h"
 #include "controls/cqvmlistbox.h"
 #include "controls/cqvmtabctrl.h"
+#include "editors/cpageview3io.h"
 #include "editors/eventpage.h"
 #include "editors/eventpagefactory.h"
 #include "model/cqvmeventstr.h"
@@ -104,6 +105,9 @@ void CravloDlg::InitEventPages() {
         if (!m_eventPages[size_t(index)])
             m_eventPages[size_t(index)] = CreateEventPage(index, m_tabEvents);
     }
+    // GPIO events have no tab: the page is made and stays hidden.
+    m_pageIO = new CPageView3IO(this);
+    m_pageIO->hide();
     for (int i = 0; i < kEventPageCount; ++i) {
         QWidget* page = m_eventPages[size_t(i)];
         if (!page)

@@ -4,17 +4,13 @@
 #include "platform/textutil.h"
 
 #include <QComboBox>
-#include <QPushButton>
 
 CPageView3Relay::CPageView3Relay(QWidget* parent) : EventPage(parent) {
     AddLabel("Port", 0, 12, 14, 40);
     m_comboPort = AddCombo(1108, 60, 12, 80);
     AddLabel("Action", 0, 12, 38, 40);
     m_comboAction = AddCombo(1109, 60, 36, 80);
-    m_btnAdd = AddButton("Add", 1025, 130, 112);
-    m_btnEdit = AddButton("Edit", 1026, 188, 112);
-    connect(m_btnAdd, &QPushButton::clicked, this, &CPageView3Relay::OnBnClickedAdd);
-    connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Relay::OnBnClickedEdit);
+    CreateAddEditButtons(1025, 1026);
     OnInitDialog();
 }
 

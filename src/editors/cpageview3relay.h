@@ -5,7 +5,6 @@
 #include "editors/eventpage.h"
 
 class QComboBox;
-class QPushButton;
 
 class CPageView3Relay : public EventPage {
     Q_OBJECT
@@ -17,8 +16,7 @@ public:
 
     QComboBox* m_comboPort;   // 1108: "Port 1", "Port 2" (the relay)
     QComboBox* m_comboAction; // 1109: "On", "Off"
-    QPushButton* m_btnAdd;    // 1025
-    QPushButton* m_btnEdit;   // 1026
+    // m_btnAdd 1025 "Add", m_btnEdit 1026 "Edit"
 
 private:
     void OnInitDialog();

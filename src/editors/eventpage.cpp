@@ -211,6 +211,16 @@ QPushButton* EventPage::AddButton(const char* text, int id, int x, int y, int wi
     return button;
 }
 
+void EventPage::CreateAddEditButtons(int addId, int editId, int x, int y) {
+    constexpr int kButtonWidthDlu = 50;
+    constexpr int kButtonGapDlu = 8;
+    m_btnAdd = AddButton("Add", addId, x, y, kButtonWidthDlu);
+    m_btnEdit = AddButton("Edit", editId, x + kButtonWidthDlu + kButtonGapDlu, y, kButtonWidthDlu);
+    // Through the virtual handlers, so a page may run its own sequence.
+    connect(m_btnAdd, &QPushButton::clicked, this, [this] { OnBnClickedAdd(); });
+    connect(m_btnEdit, &QPushButton::clicked, this, [this] { OnBnClickedEdit(); });
+}
+
 QSlider* EventPage::AddSlider(int id, int x, int y, int width, int height) {
     return Place(new QSlider(Qt::Horizontal, this), id, x, y, width, height);
 }

@@ -9,8 +9,8 @@
 //    window, so a page laid out within kPageWidthDlu x kPageHeightDlu fits
 //    its tab), fill them and set the start values, then call DropKeys for
 //    the Enter/Escape filter the page has (after the controls exist).
-//  - Connect the Add and Edit buttons to OnBnClickedAdd/OnBnClickedEdit.
-//    These run the shared sequences (below) and call the page's hooks:
+//  - Create the Add and Edit buttons with CreateAddEditButtons; they run the shared sequences (below) and
+//  call the page's hooks:
 //    BuildEventText (required), CheckPageData (the page's own data check,
 //    before the list checks) and CheckPort (the port availability check, or
 //    the GPIO page's model check, after the list checks; it shows its own
@@ -103,6 +103,10 @@ public:
     static void ShowSendModeControls(int sendMode, const std::array<QWidget*, 3>& repeat,
                                      const std::array<QWidget*, 3>& delay);
 
+    // The page's Add and Edit buttons (CreateAddEditButtons).
+    QPushButton* m_btnAdd = nullptr;
+    QPushButton* m_btnEdit = nullptr;
+
     // Whether the page drops Enter and/or Escape key presses before its
     // controls see them.
     bool DropsEnter() const { return m_bDropEnter; }
@@ -129,6 +133,9 @@ protected:
     QLineEdit* AddEdit(int id, int x, int y, int width, int height = 14);
     QPushButton* AddButton(const char* text, int id, int x, int y, int width = 50, int height = 14);
     QSlider* AddSlider(int id, int x, int y, int width, int height = 15);
+    // Creates the Add and Edit buttons side by side from (x, y) and connects
+    // them to OnBnClickedAdd and OnBnClickedEdit.
+    void CreateAddEditButtons(int addId, int editId, int x = 130, int y = 112);
     // Places a control made by the page.
     template <typename W> W* Place(W* widget, int id, int x, int y, int width, int height) {
         PlaceWidget(widget, id, x, y, width, height);

@@ -1,7 +1,12 @@
 #include "editors/eventpagefactory.h"
 
+#include "editors/cpageview3casd.h"
+#include "editors/cpageview3delay.h"
 #include "editors/cpageview3ir.h"
+#include "editors/cpageview3ledp.h"
+#include "editors/cpageview3page.h"
 #include "editors/cpageview3relay.h"
+#include "editors/cpageview3toggle.h"
 
 EventPage* CreateEventPage(int index, QWidget* parent) {
     switch (index) {
@@ -12,17 +17,17 @@ EventPage* CreateEventPage(int index, QWidget* parent) {
     case kPageRelay:
         return new CPageView3Relay(parent);
     case kPageDelay:
-        return nullptr;
+        return new CPageView3Delay(parent);
     case kPageCmp:
         return nullptr;
     case kPageLed:
-        return nullptr;
+        return new CPageView3Ledp(parent);
     case kPagePage:
-        return nullptr;
+        return new CPageView3Page(parent);
     case kPageLoop:
-        return nullptr;
+        return new CPageView3Casd(parent);
     case kPageToggle:
-        return nullptr;
+        return new CPageView3Toggle(parent);
     default:
         return nullptr;
     }

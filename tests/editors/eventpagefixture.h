@@ -9,6 +9,7 @@
 #include "editors/cdlgkeynormal.h"
 #include "support/modalwait.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <string>
@@ -39,6 +40,19 @@ protected:
         EXPECT_NE(page, nullptr) << index;
         EXPECT_EQ(m_dlg->m_tabEvents->widget(index), page) << index;
         return page;
+    }
+
+    // Makes tab `index` the active one and gives its page.
+    template <typename Page> Page* ShowPage(int index) {
+        m_dlg->SelectEventPage(index);
+        return PageAt<Page>(index);
+    }
+
+    // The user replaces the text of an edit by typing.
+    static void TypeInto(QLineEdit* edit, const QString& text) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
     }
 
     static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
