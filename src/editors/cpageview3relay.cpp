@@ -6,10 +6,10 @@
 #include <QComboBox>
 
 CPageView3Relay::CPageView3Relay(QWidget* parent) : EventPage(parent) {
-    AddLabel("Port", 0, 12, 14, 40);
-    m_comboPort = AddCombo(1108, 60, 12, 80);
-    AddLabel("Action", 0, 12, 38, 40);
-    m_comboAction = AddCombo(1109, 60, 36, 80);
+    AddLabel("Port", 0, 12, 14, 54);
+    m_comboPort = AddCombo(1108, 70, 12, 90);
+    AddLabel("Action", 0, 12, 38, 54);
+    m_comboAction = AddCombo(1109, 70, 36, 90);
     CreateAddEditButtons(1025, 1026);
     OnInitDialog();
 }
