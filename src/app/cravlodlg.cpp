@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -159,6 +160,10 @@ CravloDlg::CravloDlg(const QStringList& args, QWidget* parent) : QMainWindow(par
 }
 
 CravloDlg::~CravloDlg() {
+    // Nothing of the device reaches a window being destroyed.
+    m_com.Close();
+    for (auto& [id, timer] : m_timers)
+        timer->stop();
     qApp->removeEventFilter(this);
     if (g_mainDialog == this)
         g_mainDialog = nullptr;
@@ -279,7 +284,7 @@ void CravloDlg::CreateMenu() {
     // The check mark shows the model; choosing the entry does not toggle it.
     connect(panel, &QAction::triggered, this, [this, panel] { panel->setChecked(m_nModel == 0); });
 
-    // The connection commands are connected by the device link.
+    // The connection commands are connected by the device link and the upload.
     QMenu* connection = m_menu->addMenu(QStringLiteral("Connection"));
     AddMenuCommand(connection, QStringLiteral("USB"), cmdid::kConnectionUsb, nullptr);
     AddMenuCommand(connection, QStringLiteral("Disconnect"), cmdid::kConnectionDisconnect, nullptr);
@@ -298,6 +303,7 @@ void CravloDlg::OnInitDialog() {
     m_cyOld = DesignClientSize().height();
     setWindowIcon(m_hIcon);
     CreateMenu();
+    InitDeviceLink(); // device notices, the reply event, the connection menu
     resize(DesignClientSize() + QSize(0, m_menu->sizeHint().height()));
 
     InitCombos();
@@ -306,7 +312,7 @@ void CravloDlg::OnInitDialog() {
     InitEventPages();
     InitEventList();
     RegisterDocumentType();
-    ShowConnectionStatus();
+    OnConnectionDisconnect();
 
     g_strProjectFolder.clear();
     // The title names the project only once it is loaded; the current

@@ -14,11 +14,14 @@
 // (start-up, menu, status, closing, Enter, resizing), cravlodlg_panel.cpp
 // (key panel and key clicks), cravlodlg_settings.cpp (settings, device model,
 // port mode), cravlodlg_lists.cpp (the lists and event pages) and
-// cravlodlg_project.cpp (project files).
+// cravlodlg_project.cpp (project files), cravlodlg_link.cpp (connection,
+// device notices, received chunks, timers) and cravlodlg_clear.cpp (clear
+// and the other device commands).
 
 #include "app/keypanellayout.h"
 #include "controls/cbasebutton.h"
 #include "device/crscom.h"
+#include "device/usbdevicenotices.h"
 #include "model/keyrecord.h"
 
 #include <QIcon>
@@ -26,6 +29,7 @@
 #include <QStringList>
 #include <array>
 #include <atomic>
+#include <map>
 #include <string>
 
 class CPageView3IO;
@@ -41,6 +45,9 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class QProgressBar;
+class QPushButton;
+class QTimer;
 
 // Control ids of the main window.
 namespace dlgid {
@@ -72,6 +79,15 @@ constexpr int kClearAllEvents = 1023;
 constexpr int kEventList = 1016;
 constexpr int kFirstKey = 0x1200; // keys 0x1200 to 0x1223
 constexpr int kLastKeyCommand = 0x1230;
+// Hidden device controls; only Send ever shows the progress bar.
+constexpr int kProgressHidden = 1164;
+constexpr int kOpenPort = 1165;       // "Open"
+constexpr int kClosePort = 1093;      // "Close"
+constexpr int kSend = 1025;           // "Send"
+constexpr int kLabelMode = 1202;      // "Mode Selection:"
+constexpr int kComboMode = 1184;      // "IR study", "Normal status"
+constexpr int kSetMode = 1185;        // "OK"
+constexpr int kSendTextSource = 1090; // read by command 1092; the window has no such control
 } // namespace dlgid
 
 // Menu command ids.
@@ -86,9 +102,20 @@ constexpr int kConnectionDisconnect = 32778;
 constexpr int kConnectionUpload = 32777;
 constexpr int kConnectionClear = 32780;
 constexpr int kHelpAbout = 32785;
+constexpr int kConnectionCom = 32771; // connect through the COM-port dialog; no menu entry
+constexpr int kForgetDevice = 32786;  // no menu entry
+constexpr int kSendText = 1092;       // no control, no menu entry
 } // namespace cmdid
 
-class CravloDlg : public QMainWindow {
+// Timers of the main window (SetTimer ids).
+namespace timerid {
+constexpr int kRxByte = 1;      // time-out of the byte-by-byte frame assembly
+constexpr int kConnect = 4;     // connect reply time-out
+constexpr int kClearFinish = 5; // nothing starts it
+constexpr int kUploadClear = 6; // ticks of the clear before an upload
+} // namespace timerid
+
+class CravloDlg : public QMainWindow, public RsComReceiver {
     Q_OBJECT
 public:
     // `args` are the command-line arguments after the program name; the
@@ -200,6 +227,48 @@ public:
     bool OnClose();
     void OnHelpAbout();
 
+    // ----- device link (cravlodlg_link.cpp)
+    // Connection menu, device notices, reply event; start-up step of the link.
+    void InitDeviceLink();
+    // Menu "USB": opens the first USB-serial port that opens and sends the
+    // connect request; the reply or timer 4 decides the rest.
+    void OnConnectionUsb();
+    // Menu "Disconnect", device notices, hang-up and start-up: closes the
+    // link, unchecks the connect commands and shows "Awaiting Connection" or
+    // "Disconnected" by the port search. The link state stays.
+    void OnConnectionDisconnect();
+    void OnDeviceChange(UsbDeviceChange change);
+    // A chunk from the link: the learned-code assembly while the IR editor
+    // learns, else what the link state makes of it.
+    void OnRsComData(const char* bytes, int count) override;
+    // The device hung up; the link has closed itself.
+    void OnRsComLost() override;
+    // Hands a learned-code frame with a right checksum to the "IR Edit"
+    // window; without such a window learning ends.
+    void OnIrFrameReceived(int kind, int length);
+    // The byte-by-byte frame assembler and its end; nothing feeds it.
+    void OnRxByte(char byte);
+    void OnRxFrameComplete(int kind, int length);
+    void OnRefreshEventList(int key, int slot);
+    // Window-style timers: SetTimer starts (or restarts) timer `id` with the
+    // period, and it ticks through OnTimer until KillTimer.
+    void SetTimer(int id, int periodMs);
+    void KillTimer(int id);
+    bool IsTimerActive(int id) const;
+    void OnTimer(int id);
+    // Checks or unchecks a connect command's menu entry, if it has one.
+    void CheckMenuCommand(int command, bool checked);
+
+    // ----- device commands (cravlodlg_clear.cpp)
+    void CreateHiddenDeviceControls();
+    void OnConnectionClear();
+    void OnConnectionCom();
+    void OnForgetDevice();
+    void OnBnClickedSetMode();
+    void OnBnClickedOpenPort();
+    void OnBnClickedClosePort();
+    void OnBnClickedSendText();
+
     // ----- members
     std::array<CBaseButton, kKeyCount> m_keys;
     QComboBox* m_comboPortMode = nullptr; // 1146
@@ -231,9 +300,31 @@ public:
 
     // ----- device link
     // Link states: what a received chunk means.
-    enum LinkState { kLinkIdle = 0, kLinkUploading = 1, kLinkConnecting = 2, kLinkClearing = 4,
-                     kLinkClearingForUpload = 5 };
+    enum LinkState {
+        kLinkIdle = 0,
+        kLinkUploading = 1,
+        kLinkConnecting = 2,
+        kLinkClearing = 4,
+        kLinkClearingForUpload = 5
+    };
+    // How the last connect began: which menu entry the reply checks.
+    enum ConnectVia { kViaNone = 0, kViaComDialog = 1, kViaUsbSearch = 2 };
+    int m_nConnectVia = kViaNone;
     CRsCom m_com;
+    // The last complete learned-code frame and its byte count.
+    std::array<char, kRxBufferSize> m_rxFrame{};
+    int m_nRxFrameLen = 0;
+    int m_nRxCount = 0;  // bytes assembled in g_rxBuf
+    int m_nRxExpect = 0; // length field of the byte-by-byte assembly
+    // Clear acknowledgements counted during a clear.
+    int m_nClearReplies = 0;
+    UsbDeviceNotices* m_deviceNotices = nullptr;
+    // Hidden device controls.
+    QProgressBar* m_progressHidden = nullptr; // 1164
+    QPushButton* m_btnOpenPort = nullptr;     // 1165
+    QPushButton* m_btnClosePort = nullptr;    // 1093
+    QPushButton* m_btnSend = nullptr;         // 1025
+    QComboBox* m_comboMode = nullptr;         // 1184
     // Read by the upload worker, written on the user-interface thread.
     std::atomic<int> m_nLinkState{kLinkIdle};
     // The IR library editor waits for learned codes: every chunk goes to the
@@ -259,8 +350,11 @@ private:
     void ScaleControls();
     void BuildPanelOfModel(int model);
 
+    void OnConnectTimeout();
+
     QStringList m_args;
     QWidget* m_client = nullptr;
+    std::map<int, QTimer*> m_timers;
     QSize m_baseClientSize; // client size at the first show
     bool m_shown = false;
 };

@@ -16,6 +16,8 @@
 #include <unistd.h>
 
 char g_txBuf[kTxBufferSize];
+char g_rxBuf[kRxBufferSize];
+AutoResetEvent g_hReplyEvent;
 
 namespace {
 
@@ -128,12 +130,17 @@ void CRsCom::Close() {
     m_bRun = false;
     m_bOpen = false;
     ++m_generation; // chunks already on their way are dropped
+    StopWriter();   // queued writes are dropped
     if (m_wakeFd >= 0) {
         const uint64_t one = 1;
         [[maybe_unused]] ssize_t w = ::write(m_wakeFd, &one, sizeof one);
     }
     if (m_hThread.joinable())
         m_hThread.join();
+    // The write in progress has been woken; the writer never waits for the
+    // user-interface thread, so joining is safe.
+    if (m_writer.joinable())
+        m_writer.join();
     {
         std::lock_guard lock(m_portMutex); // a write in progress has been woken
         m_hCom.Close();
@@ -166,6 +173,77 @@ int CRsCom::WriteBytes(const char* data, int n, bool setWritten) {
         m_bWritten = true;
     n = std::clamp(n, 0, kMaxWriteBytes);
     return m_hCom.Write(data, n, m_writeTimeoutMs, m_wakeFd);
+}
+
+void CRsCom::WriteAsync(std::string bytes, std::function<void(int)> done) {
+    if (!IsOpen()) {
+        m_bWritten = false;
+        prompt::MessageBox("Please connect with USB first");
+        if (done)
+            done(0);
+        return;
+    }
+    m_bWritten = true;
+    if (bytes.size() > static_cast<size_t>(kMaxWriteBytes))
+        bytes.resize(kMaxWriteBytes);
+    {
+        std::lock_guard lock(m_queueMutex);
+        m_writeQueue.push_back({std::move(bytes), std::move(done)});
+    }
+    if (!m_writer.joinable()) {
+        m_writerStop = false;
+        try {
+            m_writer = std::thread(&CRsCom::WriterThreadProc, this);
+        } catch (const std::system_error&) {
+            // No thread to be had: write here rather than lose the bytes.
+            PendingWrite item;
+            {
+                std::lock_guard lock(m_queueMutex);
+                item = std::move(m_writeQueue.front());
+                m_writeQueue.pop_front();
+            }
+            const int n = WriteQuietly(item.bytes);
+            if (item.done)
+                item.done(n);
+            return;
+        }
+    }
+    m_queueCv.notify_one();
+}
+
+int CRsCom::WriteQuietly(const std::string& bytes) {
+    std::lock_guard lock(m_portMutex);
+    if (!m_bOpen || !m_hCom.IsOpen())
+        return 0;
+    return m_hCom.Write(bytes.data(), static_cast<int>(bytes.size()), m_writeTimeoutMs, m_wakeFd);
+}
+
+void CRsCom::WriterThreadProc() {
+    for (;;) {
+        PendingWrite item;
+        {
+            std::unique_lock lock(m_queueMutex);
+            m_queueCv.wait(lock, [this] { return m_writerStop || !m_writeQueue.empty(); });
+            if (m_writerStop)
+                return;
+            item = std::move(m_writeQueue.front());
+            m_writeQueue.pop_front();
+        }
+        const int n = WriteQuietly(item.bytes);
+        if (item.done)
+            QMetaObject::invokeMethod(
+                m_context.get(), [done = std::move(item.done), n] { done(n); }, Qt::QueuedConnection);
+    }
+}
+
+void CRsCom::StopWriter() {
+    std::deque<PendingWrite> dropped;
+    {
+        std::lock_guard lock(m_queueMutex);
+        m_writerStop = true;
+        dropped.swap(m_writeQueue);
+    }
+    m_queueCv.notify_all();
 }
 
 void CRsCom::ReaderThreadProc(int fd, int wakeFd, uint64_t generation, int gapMs) {

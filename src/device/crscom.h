@@ -21,11 +21,15 @@
 // user-interface thread the link then closes itself and calls the
 // receiver's OnRsComLost, once.
 
+#include "platform/autoresetevent.h"
 #include "platform/serialport.h"
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -41,6 +45,14 @@ constexpr int kMaxWriteBytes = 2046; // one write at most
 // The transmit buffer that the upload worker and the IR editor's Learn build
 // their frames in and send with CRsCom::WriteTxBuffer.
 extern char g_txBuf[kTxBufferSize];
+// The receive buffer of the main window's reply handling: every chunk it
+// handles is first copied to its start, and the learned-code frame is
+// assembled in it. User-interface thread only.
+extern char g_rxBuf[kRxBufferSize];
+// The reply event: the main window sets it when a received chunk releases
+// the upload's next frame (also at the connect reply and a learned code);
+// the upload worker waits on it.
+extern AutoResetEvent g_hReplyEvent;
 
 // The window that receives what the link reads: the main dialog implements
 // it. Both calls come on the user-interface thread.
@@ -84,6 +96,15 @@ public:
     int Write(std::string_view text);
     // The same for the first `length` bytes of g_txBuf; leaves m_bWritten.
     int WriteTxBuffer(int length);
+    // Write for the user-interface thread, which must not wait for the
+    // device: with the port closed it acts as Write does (the message,
+    // m_bWritten cleared, `done` called with 0 before it returns); with the
+    // port open it sets m_bWritten, queues the bytes (at most 2046) for the
+    // link's writer thread and returns at once. `done`, if given, is called
+    // later on the user-interface thread with the count written (0 when the
+    // write could not finish in time). Writes queued when the link closes
+    // are dropped without a call.
+    void WriteAsync(std::string bytes, std::function<void(int)> done = {});
 
     // The index tables of the port settings.
     static int BaudRateOf(int index);
@@ -104,6 +125,9 @@ public:
 
 private:
     int WriteBytes(const char* data, int n, bool setWritten);
+    int WriteQuietly(const std::string& bytes);
+    void WriterThreadProc();
+    void StopWriter();
     void ReaderThreadProc(int fd, int wakeFd, uint64_t generation, int gapMs);
     void PostChunk(uint64_t generation, int count);
     void PostLost(uint64_t generation);
@@ -121,6 +145,16 @@ private:
     int m_writeTimeoutMs = 0;
     std::mutex m_portMutex;             // held by a write and by Close around the descriptor
     std::unique_ptr<QObject> m_context; // lives on the user-interface thread
+
+    struct PendingWrite {
+        std::string bytes;
+        std::function<void(int)> done;
+    };
+    std::thread m_writer; // runs queued writes; started by the first WriteAsync
+    std::mutex m_queueMutex;
+    std::condition_variable m_queueCv;
+    std::deque<PendingWrite> m_writeQueue;
+    bool m_writerStop = false;
 };
 
 // 1 when a USB-serial port exists (usbserial::ListPorts finds one), else 0.

@@ -62,7 +62,9 @@ bool NaturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
-std::optional<std::vector<std::string>> ListPorts(const Roots& roots) {
+// The device paths of the ttys under <sysfs>/class/tty that `keep` accepts
+// (it sees the tty's sysfs folder), in natural order of their names.
+template <typename Keep> std::optional<std::vector<std::string>> ListTtys(const Roots& roots, Keep keep) {
     std::error_code ec;
     fs::directory_iterator it(fs::path(roots.sysfs) / "class" / "tty", ec);
     if (ec)
@@ -71,9 +73,7 @@ std::optional<std::vector<std::string>> ListPorts(const Roots& roots) {
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec)
             break;
-        std::error_code linkError;
-        const fs::path driver = fs::read_symlink(it->path() / "device" / "driver", linkError);
-        if (!linkError && driver.filename() == "cdc_acm")
+        if (keep(it->path()))
             names.push_back(it->path().filename().string());
     }
     std::sort(names.begin(), names.end(), NaturalLess);
@@ -83,8 +83,33 @@ std::optional<std::vector<std::string>> ListPorts(const Roots& roots) {
     return ports;
 }
 
+std::optional<std::vector<std::string>> ListPorts(const Roots& roots) {
+    return ListTtys(roots, [](const fs::path& tty) {
+        std::error_code linkError;
+        const fs::path driver = fs::read_symlink(tty / "device" / "driver", linkError);
+        return !linkError && driver.filename() == "cdc_acm";
+    });
+}
+
 std::optional<std::vector<std::string>> ListPorts() {
     return ListPorts(CurrentRoots());
+}
+
+std::optional<std::vector<std::string>> ListSerialPorts(const Roots& roots) {
+    return ListTtys(roots, [](const fs::path& tty) {
+        std::error_code ec;
+        const fs::path device = fs::canonical(tty / "device", ec);
+        if (ec)
+            return false;
+        // The 8250 driver registers ttyS ports for UARTs that may not exist
+        // under its platform device; real ones sit on their own bus (pnp,
+        // pci, usb, ...).
+        return device.string().find("/platform/serial8250") == std::string::npos;
+    });
+}
+
+std::optional<std::vector<std::string>> ListSerialPorts() {
+    return ListSerialPorts(CurrentRoots());
 }
 
 } // namespace usbserial

@@ -27,6 +27,15 @@ void SetRoots(const Roots& roots);
 std::optional<std::vector<std::string>> ListPorts(const Roots& roots);
 std::optional<std::vector<std::string>> ListPorts();
 
+// Every serial port the machine has, USB-serial or not, in natural order:
+// a tty with a device behind it (<sysfs>/class/tty/NAME/device), leaving
+// out virtual ttys (consoles, pseudo-terminals) and the placeholder ports
+// that the 8250 driver keeps under its platform device for UARTs that may
+// not exist. A port in use by another program is listed all the same. Nothing when the tty
+// class folder cannot be read.
+std::optional<std::vector<std::string>> ListSerialPorts(const Roots& roots);
+std::optional<std::vector<std::string>> ListSerialPorts();
+
 // Orders names with their digit runs compared as numbers.
 bool NaturalLess(const std::string& a, const std::string& b);
 

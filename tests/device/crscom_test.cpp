@@ -7,6 +7,7 @@
 #include "support/wait.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstring>
@@ -322,4 +323,54 @@ TEST(UsbSerial, PresenceFollowsThePortSearch) {
                                               roots.sysfs + "/class/tty/ttyACM3/device/driver");
     EXPECT_EQ(IsUsbSerialPresent(), 1);
     usbserial::SetRoots(saved);
+}
+
+TEST_F(SerialLink, WriteAsyncNeverWaitsForTheDevice) {
+    // Closed: as Write, and the completion comes at once with 0.
+    std::vector<int> results;
+    m_com.WriteAsync("QVM000602CONE87ENND", [&](int n) { results.push_back(n); });
+    EXPECT_EQ(results, std::vector<int>{0});
+    EXPECT_FALSE(m_com.m_bWritten);
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Please connect with USB first"});
+
+    // Open: queued in order, the counts arrive later on this thread.
+    results.clear();
+    ASSERT_TRUE(m_com.Open(m_sim.PortPath(), &m_rec));
+    m_com.WriteAsync("QVM000602CONE87ENND", [&](int n) { results.push_back(n); });
+    EXPECT_TRUE(m_com.m_bWritten);
+    m_com.WriteAsync(std::string(3000, 'A'), [&](int n) { results.push_back(n); });
+    m_com.WriteAsync("QVMSTUDYIRENND");
+    ASSERT_TRUE(WaitUntil([&] { return results.size() == 2; }));
+    EXPECT_EQ(results, (std::vector<int>{19, 2046}));
+    ASSERT_TRUE(WaitUntil([&] { return m_sim.Received().size() == 19 + 2046 + 14; }));
+    EXPECT_EQ(m_sim.Received(), "QVM000602CONE87ENND" + std::string(2046, 'A') + "QVMSTUDYIRENND");
+
+    // A device that reads nothing: the caller goes on at once; a write
+    // that finds the line full gives up after the write time and reports 0.
+    DeviceTiming fast;
+    fast.writeTimeoutMs = 200;
+    ScopedDeviceTiming timing(fast);
+    m_sim.SetReading(false);
+    ASSERT_TRUE(m_com.Open(m_sim.PortPath(), &m_rec));
+    constexpr int kWrites = 80; // far more than a pseudo-terminal holds
+    results.clear();
+    const auto started = Clock::now();
+    for (int i = 0; i < kWrites; ++i)
+        m_com.WriteAsync(std::string(2046, 'W'), [&](int n) { results.push_back(n); });
+    EXPECT_LT(MsSince(started, Clock::now()), 100);
+    ASSERT_TRUE(WaitUntil([&] { return results.size() == size_t(kWrites); }, 20000));
+    EXPECT_NE(std::count(results.begin(), results.end(), 0), 0);
+    EXPECT_GE(MsSince(started, Clock::now()), 150);
+
+    // Close wakes the write in progress and drops the queued ones without
+    // a call.
+    results.clear();
+    for (int i = 0; i < kWrites; ++i)
+        m_com.WriteAsync(std::string(2046, 'W'), [&](int n) { results.push_back(n); });
+    const auto closing = Clock::now();
+    m_com.Close();
+    EXPECT_LT(MsSince(closing, Clock::now()), 150);
+    ASSERT_TRUE(DrainPostedEvents());
+    EXPECT_LT(results.size(), size_t(kWrites));
+    EXPECT_EQ(m_prompter.Count("Please connect with USB first"), 1u);
 }

@@ -23,6 +23,19 @@ public:
             fs::create_directory_symlink("../../../../bus/usb/drivers/" + driver, device + "/driver");
     }
 
+    // A tty as the kernel links it: class/tty/NAME points into devices/,
+    // where its device folder sits under `devicePath`; `devicePath` empty
+    // gives a virtual tty without a device.
+    void AddLinkedTty(const std::string& name, const std::string& devicePath) {
+        const std::string base =
+            devicePath.empty() ? "/devices/virtual/tty" : "/devices/" + devicePath + "/tty";
+        fs::create_directories(m_root + base + "/" + name);
+        if (!devicePath.empty())
+            fs::create_directory_symlink("../..", m_root + base + "/" + name + "/device");
+        fs::create_directories(m_root + "/class/tty");
+        fs::create_directory_symlink("../.." + base + "/" + name, m_root + "/class/tty/" + name);
+    }
+
     usbserial::Roots Roots() const { return {m_root, "/dev"}; }
 
 private:
@@ -75,4 +88,22 @@ TEST(UsbSerialPorts, NaturalOrderComparesDigitRunsAsNumbers) {
     EXPECT_TRUE(NaturalLess("a1b2", "a1b10"));
     EXPECT_TRUE(NaturalLess("tty", "tty0"));
     EXPECT_FALSE(NaturalLess("ttyACM3", "ttyACM3"));
+}
+
+TEST(UsbSerialPorts, EverySerialPortWithADeviceIsListedButThe8250Placeholders) {
+    SysfsTree tree;
+    EXPECT_EQ(usbserial::ListSerialPorts(tree.Roots()), std::nullopt);
+    tree.AddClassFolder();
+    EXPECT_EQ(usbserial::ListSerialPorts(tree.Roots()), Ports{});
+
+    tree.AddTty("ttyACM0", "cdc_acm");
+    tree.AddLinkedTty("ttyUSB10", "pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/ttyUSB10");
+    tree.AddLinkedTty("ttyUSB2", "pci0000:00/0000:00:14.0/usb1/1-3/1-3:1.0/ttyUSB2");
+    tree.AddLinkedTty("ttyS0", "pnp0/00:05/00:05:0/00:05:0.0");
+    tree.AddLinkedTty("ttyS1", "platform/serial8250/serial8250:0/serial8250:0.1");
+    tree.AddLinkedTty("ttyS2", "platform/serial8250");
+    tree.AddLinkedTty("tty1", "");
+    tree.AddLinkedTty("console", "");
+    EXPECT_EQ(usbserial::ListSerialPorts(tree.Roots()),
+              (Ports{"/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyUSB2", "/dev/ttyUSB10"}));
 }

@@ -1,0 +1,343 @@
+// Connecting, the connection display, device notices and what received
+// chunks mean, end to end against the keypad simulator on a pseudo-terminal.
+#include "device/irlearnreceiver.h"
+#include "linkfixture.h"
+
+#include <QWidget>
+#include <chrono>
+
+namespace {
+
+using testwait::DrainPostedEvents;
+using testwait::WaitUntil;
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kConnectFrameText = "QVM000602CONE87ENND";
+constexpr const char* kClearFrameText = "QVM000601CLRE87ENND";
+constexpr const char* kLearnRequest = "QVM000603NONE93ENND";
+
+// A top-level window titled "IR Edit" that records the learned codes handed
+// to it, as the IR library editor takes them.
+class FakeIrEditor : public QWidget, public IrLearnReceiver {
+public:
+    FakeIrEditor() { setWindowTitle(QStringLiteral("IR Edit")); }
+    void OnLearnData(const char* frame, int length) override { frames.emplace_back(frame, size_t(length)); }
+    std::vector<std::string> frames;
+};
+
+// The learned-code frame for 99 code bytes of 0x11, worked out by hand: the
+// length field 0105 counts "03NONE" and the 99 bytes; their sum is
+// 0x30+0x33+0x4E+0x4F+0x4E+0x45 = 0x193 plus 99 x 0x11 = 0x693, 0x826 in
+// all, so the checksum is "26".
+std::string LearnedFrame(const char* checksum = "26") {
+    return "QVM0105" + std::string("03NONE") + std::string(99, '\x11') + checksum + "ENND";
+}
+
+long long MsSince(Clock::time_point t0) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
+}
+
+} // namespace
+
+TEST_F(LinkTest, UsbConnectShowsConnectedAndChecksTheUsbEntry) {
+    PlugKeypad();
+    CravloDlg& dlg = Start();
+    EXPECT_EQ(Status(), kAwaiting);
+    g_hReplyEvent.Reset();
+
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    EXPECT_EQ(dlg.m_nLinkState, 2);
+    EXPECT_TRUE(dlg.IsTimerActive(4));
+    EXPECT_FALSE(UsbChecked()) << "choosing the entry does not check it";
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 0; }));
+
+    EXPECT_EQ(Status(), kConnected);
+    EXPECT_TRUE(UsbChecked());
+    EXPECT_TRUE(dlg.m_com.IsOpen());
+    EXPECT_EQ(dlg.m_nConnectVia, 2);
+    EXPECT_FALSE(dlg.IsTimerActive(4));
+    EXPECT_EQ(m_sim.Frames(), std::vector<std::string>{kConnectFrameText});
+    EXPECT_EQ(g_hReplyEvent.Wait(0), AutoResetEvent::WaitResult::Signalled);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+
+    // Disconnect closes the link and shows the port search's answer again.
+    dlg.MenuAction(cmdid::kConnectionDisconnect)->trigger();
+    EXPECT_FALSE(dlg.m_com.IsOpen());
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_FALSE(UsbChecked());
+    EXPECT_EQ(dlg.m_nConnectVia, 0);
+}
+
+TEST_F(LinkTest, ASilentDeviceFailsToConnectAfterTheTimeOutAndThePortCloses) {
+    m_sim.SetSilent(true);
+    PlugKeypad();
+    CravloDlg& dlg = Start();
+    const auto started = Clock::now();
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    ASSERT_TRUE(dlg.m_com.IsOpen());
+
+    ASSERT_TRUE(WaitUntil([&] { return m_prompter.Count("Failed to connect") == 1; }));
+    EXPECT_GE(MsSince(started), FastTiming().usbConnectReplyMs - 20);
+    EXPECT_FALSE(dlg.m_com.IsOpen());
+    EXPECT_EQ(dlg.m_nLinkState, 0);
+    EXPECT_FALSE(dlg.IsTimerActive(4));
+    EXPECT_FALSE(UsbChecked());
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_EQ(m_sim.Frames(), std::vector<std::string>{kConnectFrameText});
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Failed to connect"});
+}
+
+TEST_F(LinkTest, AFirstChunkWithoutConeEndsTheWaitAndLeavesThePortOpen) {
+    m_sim.SetJunkReplies(true);
+    PlugKeypad();
+    CravloDlg& dlg = Start();
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 0; }));
+
+    EXPECT_TRUE(dlg.m_com.IsOpen());
+    EXPECT_FALSE(dlg.IsTimerActive(4)) << "no \"Failed to connect\" follows";
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_TRUE(UsbChecked());
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(LinkTest, OnlyTheFirstChunkAndOnlyItsFirst20BytesCountForCone) {
+    m_sim.SetSilent(true);
+    PlugKeypad();
+    CravloDlg& dlg = Start();
+    struct Case {
+        std::string reply;
+        bool connected;
+    };
+    const Case cases[] = {
+        {"CONE", true},
+        {"0123456789abcdefCONE", true},      // bytes 16-19
+        {"0123456789abcdefgCONE", false},    // ends at byte 20
+        {std::string("AB\0CONE", 7), false}, // behind a NUL byte
+        {"QVM000602CONE87ENND", true},
+    };
+    for (const Case& c : cases) {
+        dlg.OnConnectionDisconnect();
+        dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+        ASSERT_EQ(dlg.m_nLinkState, 2);
+        m_sim.Send(c.reply);
+        ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 0; })) << c.reply;
+        EXPECT_EQ(Status(), c.connected ? kConnected : kAwaiting) << c.reply;
+        EXPECT_TRUE(UsbChecked()) << c.reply;
+        EXPECT_TRUE(dlg.m_com.IsOpen());
+    }
+
+    // A reply split over two chunks: its first half decides, the second only
+    // releases a waiter.
+    dlg.OnConnectionDisconnect();
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    m_sim.Send("QVM000602C");
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 0; }));
+    g_hReplyEvent.Reset();
+    m_sim.Send("ONE87ENND");
+    EXPECT_TRUE(WaitUntil([] { return g_hReplyEvent.Wait(0) == AutoResetEvent::WaitResult::Signalled; }));
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(LinkTest, AFailedReconnectNoLongerShowsConnected) {
+    CravloDlg& dlg = StartConnected();
+    m_sim.SetSilent(true);
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    EXPECT_EQ(Status(), kAwaiting) << "the link was closed for the new attempt";
+    ASSERT_TRUE(WaitUntil([&] { return m_prompter.Count("Failed to connect") == 1; }));
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_FALSE(dlg.m_com.IsOpen());
+}
+
+TEST_F(LinkTest, UsbConnectWithoutAUsbSerialPort) {
+    CravloDlg& dlg = Start();
+    EXPECT_EQ(Status(), kDisconnected);
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Please connect the USB Wire first."});
+    EXPECT_FALSE(dlg.m_com.IsOpen());
+    EXPECT_EQ(dlg.m_nLinkState, 0);
+
+    // A port that came without a notice: the display catches up and the
+    // connect goes ahead.
+    m_prompter.Clear();
+    PlugKeypad();
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    ASSERT_TRUE(WaitUntil([&] { return Shows(kConnected); }));
+    EXPECT_TRUE(m_prompter.Texts().empty());
+
+    // No tty class folder at all: the port search itself fails.
+    m_dlg->OnConnectionDisconnect();
+    usbserial::SetRoots({m_xdg.Root().toStdString() + "/none", "/dev"});
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Cannot find USB"});
+    EXPECT_EQ(dlg.m_nConnectVia, 0);
+}
+
+TEST_F(LinkTest, AUsbSerialPortThatDoesNotOpenIsSkippedSilently) {
+    m_usb->Plug("ttyACM0", m_xdg.Root().toStdString() + "/no-such-tty");
+    CravloDlg& dlg = Start();
+    EXPECT_EQ(Status(), kAwaiting);
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Can not Open COM"}); // the link's own
+    EXPECT_EQ(dlg.m_nLinkState, 0);
+    EXPECT_EQ(dlg.m_nConnectVia, 0);
+    EXPECT_FALSE(dlg.IsTimerActive(4));
+}
+
+TEST_F(LinkTest, ADeviceNoticeClosesTheLinkAndResetsTheDisplay) {
+    CravloDlg& dlg = StartConnected();
+    ASSERT_NE(dlg.m_deviceNotices, nullptr);
+
+    dlg.m_deviceNotices->Notify(UsbDeviceChange::Arrival); // any USB device
+    EXPECT_FALSE(dlg.m_com.IsOpen());
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_FALSE(UsbChecked());
+    EXPECT_EQ(dlg.m_nConnectVia, 0);
+
+    // The keypad goes away: "Disconnected".
+    m_usb->Unplug("ttyACM0");
+    dlg.m_deviceNotices->Notify(UsbDeviceChange::RemoveComplete);
+    EXPECT_EQ(Status(), kDisconnected);
+
+    // Mid-upload the link closes too; the state is the upload's to end.
+    PlugKeypad();
+    dlg.m_deviceNotices->Notify(UsbDeviceChange::Arrival);
+    EXPECT_EQ(Status(), kAwaiting);
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    ASSERT_TRUE(WaitUntil([&] { return Shows(kConnected); }));
+    dlg.m_nLinkState = 1;
+    dlg.m_deviceNotices->Notify(UsbDeviceChange::RemoveComplete);
+    EXPECT_FALSE(dlg.m_com.IsOpen());
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_EQ(dlg.m_nLinkState, 1);
+    dlg.m_nLinkState = 0;
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(LinkTest, AHangUpResetsTheDisplay) {
+    CravloDlg& dlg = StartConnected();
+    m_sim.HangUp();
+    ASSERT_TRUE(WaitUntil([&] { return !dlg.m_com.IsOpen(); }));
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_FALSE(UsbChecked());
+    EXPECT_EQ(dlg.m_nConnectVia, 0);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(LinkTest, ChunksReleaseTheUploadOnlyOutsideTheClears) {
+    CravloDlg& dlg = StartConnected();
+    m_sim.SetSilent(true);
+    auto signalled = [] { return g_hReplyEvent.Wait(0) == AutoResetEvent::WaitResult::Signalled; };
+
+    for (int state : {0, 1}) { // idle, uploading: any chunk at all
+        dlg.m_nLinkState = state;
+        g_hReplyEvent.Reset();
+        m_sim.Send("?");
+        EXPECT_TRUE(WaitUntil(signalled)) << state;
+    }
+
+    // Clearing: "CLRE" twice in one chunk counts once; nothing is released.
+    dlg.m_nLinkState = 4;
+    dlg.m_nClearReplies = 0;
+    dlg.m_bRxBusy = true;
+    g_hReplyEvent.Reset();
+    m_sim.Send("CLRECLRE");
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nClearReplies == 1; }));
+    EXPECT_EQ(dlg.m_nLinkState, 4);
+    m_sim.Send("xxCLRE");
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 0; }));
+    EXPECT_EQ(dlg.m_nClearReplies, 2);
+    EXPECT_FALSE(dlg.m_bRxBusy);
+    EXPECT_FALSE(signalled());
+
+    // Clearing before an upload: the device's own two acknowledgements
+    // start the upload and stop its clear timer.
+    m_sim.SetSilent(false);
+    dlg.m_nClearReplies = 0;
+    dlg.m_nLinkState = 5;
+    dlg.SetTimer(6, 60000);
+    ASSERT_EQ(dlg.m_com.Write(kClearFrameText), 19);
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 1; }));
+    EXPECT_EQ(dlg.m_nClearReplies, 0);
+    EXPECT_FALSE(dlg.IsTimerActive(6));
+    EXPECT_FALSE(signalled());
+    dlg.m_nLinkState = 0;
+}
+
+TEST_F(LinkTest, ALearnedCodeFromSplitChunksReachesTheIrEditorOnce) {
+    CravloDlg& dlg = StartConnected();
+    FakeIrEditor editor;
+    KeypadSimulator::LearnedCode code;
+    code.fill(0x11);
+    m_sim.SetLearnedCode(code);
+    m_sim.SetSplitPauseMs(100); // two chunks of 59 bytes
+
+    // As the editor's Learn does it.
+    dlg.m_bIrLearning = true;
+    dlg.m_bRxBusy = false;
+    ASSERT_EQ(dlg.m_com.Write(kLearnRequest), 19);
+    ASSERT_TRUE(WaitUntil([&] { return !editor.frames.empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return m_sim.SendQueueEmpty(); }));
+    ASSERT_TRUE(DrainPostedEvents());
+
+    EXPECT_EQ(editor.frames, std::vector<std::string>{LearnedFrame()});
+    EXPECT_EQ(dlg.m_nRxFrameLen, 118);
+    EXPECT_FALSE(dlg.m_bRxBusy);
+    EXPECT_TRUE(dlg.m_bIrLearning) << "learning stays on while the editor is open";
+    EXPECT_EQ(Status(), kConnected);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+
+    // A wrong checksum is not handed over; learning goes on.
+    m_sim.SetSilent(true);
+    g_hReplyEvent.Reset();
+    m_sim.Send(LearnedFrame("27"));
+    ASSERT_TRUE(WaitUntil([] { return g_hReplyEvent.Wait(0) == AutoResetEvent::WaitResult::Signalled; }));
+    EXPECT_EQ(editor.frames.size(), 1u);
+    EXPECT_FALSE(dlg.m_bRxBusy);
+    EXPECT_TRUE(dlg.m_bIrLearning);
+
+    // A whole frame shorter than 99 bytes is no learned code.
+    m_sim.Send(kConnectFrameText);
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nRxFrameLen == 19; }));
+    EXPECT_EQ(editor.frames.size(), 1u);
+}
+
+TEST_F(LinkTest, WhileLearningAConnectReplyIsLearnedCodeData) {
+    PlugKeypad();
+    CravloDlg& dlg = Start();
+    FakeIrEditor editor;
+    dlg.m_bIrLearning = true;
+    dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nRxFrameLen == 19; }));
+    EXPECT_EQ(std::string(dlg.m_rxFrame.data(), 19), kConnectFrameText);
+    EXPECT_EQ(dlg.m_nLinkState, 2) << "not taken as the connect reply";
+    EXPECT_EQ(Status(), kAwaiting);
+    EXPECT_TRUE(editor.frames.empty());
+}
+
+TEST_F(LinkTest, WithoutAnIrEditorLearningEnds) {
+    CravloDlg& dlg = StartConnected();
+    m_sim.SetSilent(true);
+    dlg.m_bIrLearning = true;
+    // The frame arrives in three pieces; only the last completes it.
+    const std::string frame = LearnedFrame();
+    m_sim.Send(frame.substr(0, 5));
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_bRxBusy; }));
+    EXPECT_EQ(dlg.m_nRxCount, 5);
+    m_sim.Send(frame.substr(5, 100));
+    ASSERT_TRUE(WaitUntil([&] { return dlg.m_nRxCount == 105; }));
+    EXPECT_TRUE(dlg.m_bIrLearning);
+    m_sim.Send(frame.substr(105));
+    ASSERT_TRUE(WaitUntil([&] { return !dlg.m_bIrLearning; }));
+    EXPECT_FALSE(dlg.m_bRxBusy);
+    EXPECT_EQ(std::string(dlg.m_rxFrame.data(), 118), frame);
+}
+
+TEST_F(LinkTest, ClosingTheWindowClosesTheLink) {
+    StartConnected();
+    const int readers = CRsCom::ReaderCount();
+    EXPECT_EQ(readers, 1);
+    m_dlg.reset();
+    EXPECT_EQ(CRsCom::ReaderCount(), 0);
+}
