@@ -252,7 +252,8 @@ void CDlgIREditLib::OnBnClickedLearn() {
     main->m_bRxBusy = false;
     CQvmCmd cmd(0, g_txBuf, 0);
     cmd.BuildNoneFrame();
-    main->m_com.WriteTxBuffer(cmd.m_nLen);
+    // Queued for the link's writer: the editor never waits for the device.
+    main->m_com.WriteAsync(std::string(g_txBuf, size_t(cmd.m_nLen)));
     m_learnTimer.start(Timing().learnButtonMs);
     m_btnLearn->setEnabled(false);
 }

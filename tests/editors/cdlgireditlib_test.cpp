@@ -1,3 +1,4 @@
+#include "app/linkfixture.h"
 #include "app/mainwindowfixture.h"
 #include "controls/cqvmirlistctrl.h"
 #include "device/devicetiming.h"
@@ -426,4 +427,49 @@ TEST_F(IrEditLearn, ReturnAndEscapeDoNotCloseTheEditor) {
     QTest::keyClick(dlg.m_listCodes, Qt::Key_Return);
     QTest::keyClick(dlg.m_listCodes, Qt::Key_Escape);
     EXPECT_TRUE(dlg.isVisible());
+}
+
+namespace {
+
+class IrEditLearnFromKeypad : public LinkTest {};
+
+} // namespace
+
+TEST_F(IrEditLearnFromKeypad, ALearnedCodeArrivesInTheSelectedRowAndClosingEndsLearning) {
+    ASSERT_TRUE(WriteFileBytes(GetLibraryPath() + "/TV.irr", kTvLibrary));
+    KeypadSimulator::LearnedCode code{};
+    for (size_t i = 0; i < code.size(); ++i)
+        code[i] = uint8_t(i % 2 ? 0x5A : 0xC3);
+    m_sim.SetLearnedCode(code);
+    std::string learned;
+    for (size_t i = 0; i < code.size(); ++i)
+        learned += i % 2 ? "5a" : "c3";
+
+    CravloDlg& main = StartConnected();
+    m_sim.ClearRecord();
+    auto dlg = std::make_unique<CDlgIREditLib>(&main);
+    dlg->m_strLibName = "TV";
+    dlg->m_strFunctionName = "Power";
+    dlg->show();
+    dlg->m_btnLearn->click();
+    EXPECT_FALSE(dlg->m_btnLearn->isEnabled());
+    ASSERT_TRUE(testwait::WaitUntil([&] { return dlg->m_listCodes->GetItemText(0, 2) == learned; }));
+    EXPECT_EQ(m_sim.Frames(), std::vector<std::string>{"QVM000603NONE93ENND"});
+    EXPECT_EQ(dlg->m_listCodes->GetItemText(1, 2), "0a0b");
+    EXPECT_TRUE(main.m_bIrLearning);
+
+    // Learning goes on: a second code for another row, sent by the keypad
+    // on its own (a second key of the remote control).
+    dlg->m_listCodes->SelectItem(1);
+    code.fill(0x11);
+    m_sim.Send(KeypadSimulator::LearnedCodeFrame(code));
+    ASSERT_TRUE(
+        testwait::WaitUntil([&] { return dlg->m_listCodes->GetItemText(1, 2) == std::string(198, '1'); }));
+
+    dlg->m_btnOk->click();
+    EXPECT_FALSE(main.m_bIrLearning);
+    EXPECT_EQ(main.m_nLinkState.load(), CravloDlg::kLinkIdle);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    // Nothing was saved: the file is as it was.
+    EXPECT_EQ(ReadFileBytes(GetLibraryPath() + "/TV.irr"), kTvLibrary);
 }
