@@ -2,6 +2,7 @@
 
 #include "controls/crs232edit.h"
 #include "controls/dialogunits.h"
+#include "controls/radiogroup.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgnewname.h"
 #include "editors/serialeventtext.h"
@@ -49,19 +50,6 @@ bool SelectExact(QComboBox* combo, const std::string& text) {
     return index >= 0;
 }
 
-// Checks button `index` of the group, or none for an index it does not have.
-void CheckRadio(QButtonGroup* group, int index) {
-    QAbstractButton* button = group->button(index);
-    if (button) {
-        button->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
-}
-
 } // namespace
 
 CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, const std::string& function)
@@ -94,8 +82,7 @@ CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, 
         auto* r = new QRadioButton(QString::fromLatin1(text), this);
         r->setObjectName(QString::number(id));
         r->setGeometry(du.Rect(x, y, w, 10));
-        // Only the button and its caption take clicks, as they show.
-        r->resize(std::min(r->width(), r->sizeHint().width()), r->height());
+        FitToCaption(r);
         return r;
     };
 
@@ -194,8 +181,8 @@ void CDlgRs232EditLib::UpdateData(bool saveAndValidate) {
         m_nFormat = m_groupFormat->checkedId();
         m_nEndChar = m_groupEndChar->checkedId();
     } else {
-        CheckRadio(m_groupFormat, m_nFormat);
-        CheckRadio(m_groupEndChar, m_nEndChar);
+        CheckGroupButton(m_groupFormat, m_nFormat);
+        CheckGroupButton(m_groupEndChar, m_nEndChar);
     }
 }
 

@@ -1,17 +1,19 @@
 #include "editors/eventpagefactory.h"
 
 #include "editors/cpageview3casd.h"
+#include "editors/cpageview3cmp.h"
 #include "editors/cpageview3delay.h"
 #include "editors/cpageview3ir.h"
 #include "editors/cpageview3ledp.h"
 #include "editors/cpageview3page.h"
 #include "editors/cpageview3relay.h"
+#include "editors/cpageview3rs232.h"
 #include "editors/cpageview3toggle.h"
 
 EventPage* CreateEventPage(int index, QWidget* parent) {
     switch (index) {
     case kPageRs232:
-        return nullptr;
+        return new CPageView3Rs232(parent);
     case kPageIr:
         return new CPageView3Ir(parent);
     case kPageRelay:
@@ -19,7 +21,7 @@ EventPage* CreateEventPage(int index, QWidget* parent) {
     case kPageDelay:
         return new CPageView3Delay(parent);
     case kPageCmp:
-        return nullptr;
+        return new CPageView3Cmp(parent);
     case kPageLed:
         return new CPageView3Ledp(parent);
     case kPagePage:

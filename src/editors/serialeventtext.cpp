@@ -24,16 +24,6 @@ std::string_view EndBytes(int endChar) {
     return std::string_view(crlf, size_t(EndByteCount(endChar)));
 }
 
-const char* const kPort1Refused = "Port 1 is unavailable in this setting,\rplease select port 2 or 3";
-const char* const kPort2Refused = "Port 2 is unavailable in this setting,\rplease select port 1 or 3";
-const char* const kOnlyPort3 = "Port 1 and port 2 are unavailable in this setting,\rplease select port 3";
-const char* const kPort1RefusedOther = "Port 1 is unavailable in this setting,\rplease select other port.";
-
-bool PortRulesApply(int model, int portMode) {
-    // The model is compared as an unsigned number: only 0 and 1 refuse.
-    return static_cast<unsigned>(model) <= 1 && portMode >= 0 && portMode <= 3;
-}
-
 } // namespace
 
 std::string CodeOfText(const std::vector<std::string>& entries, std::string_view text) {
@@ -105,49 +95,30 @@ std::string ComposeUcmpText(const UcmpFields& f) {
            f.data;
 }
 
-std::optional<std::string> Rs232PortRefusal(int model, int portMode, int port) {
-    if (!PortRulesApply(model, portMode))
-        return std::nullopt;
-    switch (portMode) {
-    case 1:
-        if (port == 0)
-            return kPort1Refused;
-        break;
-    case 2:
-        if (port == 1)
-            return kPort2Refused;
-        break;
-    case 3:
-        if (port != 2)
-            return kOnlyPort3;
-        break;
-    default:
-        break;
-    }
-    return std::nullopt;
-}
+namespace {
 
-std::optional<std::string> ComparePortRefusal(int model, int portMode, int port) {
-    if (!PortRulesApply(model, portMode))
-        return std::nullopt;
-    switch (portMode) {
-    case 0:
-    case 1:
-        if (port == 0)
-            return kPort1RefusedOther;
-        break;
-    case 2:
-        if (port == 0 || port == 1)
-            return kOnlyPort3;
-        break;
-    case 3:
-        if (port != 2)
-            return kOnlyPort3;
-        break;
-    default:
-        break;
-    }
-    return std::nullopt;
-}
+constexpr const char* kPort1Refused = "Port 1 is unavailable in this setting,\rplease select port 2 or 3";
+constexpr const char* kPort2Refused = "Port 2 is unavailable in this setting,\rplease select port 1 or 3";
+constexpr const char* kOnlyPort3 = "Port 1 and port 2 are unavailable in this setting,\rplease select port 3";
+constexpr const char* kPort1RefusedOther =
+    "Port 1 is unavailable in this setting,\rplease select other port.";
+
+} // namespace
+
+// By port mode: "RS232(1),(2)", "RS232(2),IR 2", "RS232(1),IR 3", "IR 2,3".
+const PortTable kRs232PortTable = {{
+    {},
+    {{true, false, false}, false, kPort1Refused},
+    {{false, true, false}, false, kPort2Refused},
+    {{true, true, false}, true, kOnlyPort3},
+}};
+
+// The compare input never listens on port 1 of models 0 and 1.
+const PortTable kComparePortTable = {{
+    {{true, false, false}, false, kPort1RefusedOther},
+    {{true, false, false}, false, kPort1RefusedOther},
+    {{true, true, false}, false, kOnlyPort3},
+    {{true, true, false}, true, kOnlyPort3},
+}};
 
 } // namespace serialtext

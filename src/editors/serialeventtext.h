@@ -5,6 +5,7 @@
 // UART and UCMP event texts from field values, and which ports the port
 // mode takes away from the two pages.
 
+#include "editors/portrule.h"
 #include "model/crs232libfun.h"
 
 #include <optional>
@@ -92,11 +93,9 @@ struct UcmpFields {
 // "UCMP : name : port : format : end :mode :data".
 std::string ComposeUcmpText(const UcmpFields& fields);
 
-// The refusal message of the RS232 page and of the Compare page for a port
-// (0 "Port 1" to 2 "Port 3", -1 none selected) under a port mode on a device
-// model; nothing when the port may be used. Only models 0 and 1 refuse
-// ports, and only under the port modes 0 to 3.
-std::optional<std::string> Rs232PortRefusal(int model, int portMode, int port);
-std::optional<std::string> ComparePortRefusal(int model, int portMode, int port);
+// The ports that each port mode takes away from the RS232 page and from the
+// Compare page (see PortRefusal).
+extern const PortTable kRs232PortTable;
+extern const PortTable kComparePortTable;
 
 } // namespace serialtext

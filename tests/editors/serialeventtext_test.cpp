@@ -19,6 +19,11 @@ CRS232LibFun Function(int format, int endChar, std::string_view text) {
     return f;
 }
 
+std::optional<std::string> Refusal(const PortTable& table, int model, int mode, int port) {
+    const char* text = PortRefusal(model, mode, port, table);
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+
 } // namespace
 
 TEST(SerialEventText, ListCodesBothWays) {
@@ -143,24 +148,24 @@ TEST(SerialEventText, Rs232PortTable) {
     const std::string p3 = "Port 1 and port 2 are unavailable in this setting,\rplease select port 3";
     for (int model : {0, 1}) {
         for (int port : {-1, 0, 1, 2})
-            EXPECT_EQ(Rs232PortRefusal(model, 0, port), std::nullopt);
-        EXPECT_EQ(Rs232PortRefusal(model, 1, 0), p1);
-        EXPECT_EQ(Rs232PortRefusal(model, 1, 1), std::nullopt);
-        EXPECT_EQ(Rs232PortRefusal(model, 1, 2), std::nullopt);
-        EXPECT_EQ(Rs232PortRefusal(model, 2, 0), std::nullopt);
-        EXPECT_EQ(Rs232PortRefusal(model, 2, 1), p2);
-        EXPECT_EQ(Rs232PortRefusal(model, 2, 2), std::nullopt);
-        EXPECT_EQ(Rs232PortRefusal(model, 3, -1), p3);
-        EXPECT_EQ(Rs232PortRefusal(model, 3, 0), p3);
-        EXPECT_EQ(Rs232PortRefusal(model, 3, 1), p3);
-        EXPECT_EQ(Rs232PortRefusal(model, 3, 2), std::nullopt);
-        EXPECT_EQ(Rs232PortRefusal(model, 4, 0), std::nullopt);
-        EXPECT_EQ(Rs232PortRefusal(model, -1, 0), std::nullopt);
+            EXPECT_EQ(Refusal(kRs232PortTable, model, 0, port), std::nullopt);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 1, 0), p1);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 1, 1), std::nullopt);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 1, 2), std::nullopt);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 2, 0), std::nullopt);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 2, 1), p2);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 2, 2), std::nullopt);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 3, -1), p3);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 3, 0), p3);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 3, 1), p3);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 3, 2), std::nullopt);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, 4, 0), std::nullopt);
+        EXPECT_EQ(Refusal(kRs232PortTable, model, -1, 0), std::nullopt);
     }
     for (int model : {2, 3, -1})
         for (int mode = 0; mode < 4; ++mode)
             for (int port : {-1, 0, 1})
-                EXPECT_EQ(Rs232PortRefusal(model, mode, port), std::nullopt) << model << mode << port;
+                EXPECT_EQ(Refusal(kRs232PortTable, model, mode, port), std::nullopt) << model << mode << port;
 }
 
 TEST(SerialEventText, ComparePortTable) {
@@ -168,19 +173,19 @@ TEST(SerialEventText, ComparePortTable) {
     const std::string p3 = "Port 1 and port 2 are unavailable in this setting,\rplease select port 3";
     for (int model : {0, 1}) {
         for (int mode : {0, 1}) {
-            EXPECT_EQ(ComparePortRefusal(model, mode, 0), p1);
-            EXPECT_EQ(ComparePortRefusal(model, mode, 1), std::nullopt);
-            EXPECT_EQ(ComparePortRefusal(model, mode, 2), std::nullopt);
-            EXPECT_EQ(ComparePortRefusal(model, mode, -1), std::nullopt);
+            EXPECT_EQ(Refusal(kComparePortTable, model, mode, 0), p1);
+            EXPECT_EQ(Refusal(kComparePortTable, model, mode, 1), std::nullopt);
+            EXPECT_EQ(Refusal(kComparePortTable, model, mode, 2), std::nullopt);
+            EXPECT_EQ(Refusal(kComparePortTable, model, mode, -1), std::nullopt);
         }
-        EXPECT_EQ(ComparePortRefusal(model, 2, 0), p3);
-        EXPECT_EQ(ComparePortRefusal(model, 2, 1), p3);
-        EXPECT_EQ(ComparePortRefusal(model, 2, 2), std::nullopt);
-        EXPECT_EQ(ComparePortRefusal(model, 3, -1), p3);
-        EXPECT_EQ(ComparePortRefusal(model, 3, 1), p3);
-        EXPECT_EQ(ComparePortRefusal(model, 3, 2), std::nullopt);
-        EXPECT_EQ(ComparePortRefusal(model, 7, 0), std::nullopt);
+        EXPECT_EQ(Refusal(kComparePortTable, model, 2, 0), p3);
+        EXPECT_EQ(Refusal(kComparePortTable, model, 2, 1), p3);
+        EXPECT_EQ(Refusal(kComparePortTable, model, 2, 2), std::nullopt);
+        EXPECT_EQ(Refusal(kComparePortTable, model, 3, -1), p3);
+        EXPECT_EQ(Refusal(kComparePortTable, model, 3, 1), p3);
+        EXPECT_EQ(Refusal(kComparePortTable, model, 3, 2), std::nullopt);
+        EXPECT_EQ(Refusal(kComparePortTable, model, 7, 0), std::nullopt);
     }
     for (int mode = 0; mode < 4; ++mode)
-        EXPECT_EQ(ComparePortRefusal(2, mode, 0), std::nullopt);
+        EXPECT_EQ(Refusal(kComparePortTable, 2, mode, 0), std::nullopt);
 }

@@ -1,0 +1,191 @@
+#include "editors/cpageview3cmp.h"
+
+#include "controls/crs232edit.h"
+#include "controls/radiogroup.h"
+#include "editors/serialeventtext.h"
+#include "model/cqvmeventstr.h"
+#include "model/crs232libfun.h"
+#include "platform/prompter.h"
+#include "platform/textutil.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr int kModeInclude = 0;
+constexpr int kModeEqual = 1;
+
+} // namespace
+
+CPageView3Cmp::CPageView3Cmp(QWidget* parent) : EventPage(parent) {
+    auto radio = [this](const char* text, int id, int x, int y, int w) {
+        auto* r = Place(new QRadioButton(QString::fromLatin1(text), this), id, x, y, w, 10);
+        FitToCaption(r);
+        return r;
+    };
+
+    AddLabel("Port", 0, 4, 6, 30);
+    m_comboPort = AddCombo(1116, 36, 4, 70);
+    AddLabel("Event Name:", 0, 120, 6, 48);
+    m_editEventName = AddEdit(1179, 170, 4, 76, 12);
+
+    Place(new QGroupBox(QStringLiteral("Format"), this), 0, 4, 22, 70, 30);
+    m_radioAscii = radio("Ascii", 1117, 10, 35, 32);
+    m_radioHex = radio("Hex", 1118, 46, 35, 24);
+    m_staticEndChar =
+        Place(new QGroupBox(QStringLiteral("End Char For ASCII Format"), this), 1136, 78, 22, 168, 30);
+    // Laid out None, Carriage Return, Enter; the codes follow the group
+    // order None (0), Enter (1: CR), Carriage Return (2: CR LF).
+    m_radioEndNone = radio("None", 1119, 84, 35, 30);
+    m_radioEndCrLf = radio("Carriage Return", 1121, 118, 35, 74);
+    m_radioEndCr = radio("Enter", 1120, 196, 35, 40);
+    m_groupFormat = new QButtonGroup(this);
+    m_groupFormat->addButton(m_radioAscii, 0);
+    m_groupFormat->addButton(m_radioHex, 1);
+    m_groupEndChar = new QButtonGroup(this);
+    m_groupEndChar->addButton(m_radioEndNone, 0);
+    m_groupEndChar->addButton(m_radioEndCr, 1);
+    m_groupEndChar->addButton(m_radioEndCrLf, 2);
+
+    AddLabel("Data:", 0, 4, 62, 22);
+    m_editData = Place(new CRS232Edit(this), 1122, 28, 60, 166, 12);
+    m_btnClearData = AddButton("Clear Data", 1092, 198, 59, 48, 13);
+
+    Place(new QGroupBox(QStringLiteral("Compaer Mode:"), this), 0, 4, 78, 120, 30);
+    m_radioInclude = radio("Include", 1186, 10, 91, 44);
+    m_radioEqual = radio("Equal", 1188, 60, 91, 44);
+    m_groupMode = new QButtonGroup(this);
+    m_groupMode->addButton(m_radioInclude, kModeInclude);
+    m_groupMode->addButton(m_radioEqual, kModeEqual);
+
+    m_btnAdd = AddButton("Add", 1025, 140, 118, 50, 14);
+    m_btnEdit = AddButton("Edit", 1026, 196, 118, 50, 14);
+
+    // A colon would end the name's field early and shift every later field
+    // of the event text, which has no escape for it.
+    m_editEventName->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^:]*")), m_editEventName));
+
+    connect(m_radioAscii, &QRadioButton::clicked, this, &CPageView3Cmp::OnBnClickedRadioAscii);
+    connect(m_radioHex, &QRadioButton::clicked, this, &CPageView3Cmp::OnBnClickedRadioHex);
+    connect(m_btnClearData, &QPushButton::clicked, this, &CPageView3Cmp::OnBnClickedClearData);
+    connect(m_btnAdd, &QPushButton::clicked, this, &CPageView3Cmp::OnBnClickedAdd);
+    connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Cmp::OnBnClickedEdit);
+
+    OnInitDialog();
+    DropKeys(true, true);
+}
+
+void CPageView3Cmp::OnInitDialog() {
+    m_comboPort->addItems({"Port 1", "Port 2", "Port 3"});
+    m_comboPort->setCurrentIndex(0);
+    m_nFormat = 0;
+    m_nEndChar = 0;
+    m_nIncludeGroup = kModeEqual;
+    m_nEqualGroup = 0;
+    UpdateData(false);
+    m_editData->m_bHexMode = false;
+}
+
+void CPageView3Cmp::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_nFormat = m_groupFormat->checkedId();
+        m_nEndChar = m_groupEndChar->checkedId();
+        m_nIncludeGroup = m_groupMode->checkedId();
+        m_nEqualGroup = m_radioEqual->isChecked() ? 0 : -1;
+    } else {
+        CheckGroupButton(m_groupFormat, m_nFormat);
+        CheckGroupButton(m_groupEndChar, m_nEndChar);
+        CheckGroupButton(m_groupMode, m_nIncludeGroup);
+    }
+}
+
+void CPageView3Cmp::ShowEndCharControls(bool show) {
+    for (QWidget* w : {static_cast<QWidget*>(m_staticEndChar), static_cast<QWidget*>(m_radioEndNone),
+                       static_cast<QWidget*>(m_radioEndCr), static_cast<QWidget*>(m_radioEndCrLf)})
+        w->setVisible(show);
+}
+
+void CPageView3Cmp::OnBnClickedRadioAscii() {
+    if (m_nFormat != CRS232LibFun::kFormatAscii) {
+        // Hex is not turned back into text.
+        m_editData->clear();
+        ShowEndCharControls(true);
+    }
+    m_editData->m_bHexMode = false;
+    UpdateData(true);
+}
+
+void CPageView3Cmp::OnBnClickedRadioHex() {
+    if (m_nFormat != CRS232LibFun::kFormatHex) {
+        UpdateData(true);
+        AsciiToHex();
+        ShowEndCharControls(false);
+    }
+    m_editData->m_bHexMode = true;
+    UpdateData(true);
+}
+
+void CPageView3Cmp::AsciiToHex() {
+    UpdateData(true);
+    if (const std::optional<std::string> hex = serialtext::AsciiToHex(EditText(m_editData), m_nEndChar))
+        SetEditText(m_editData, *hex);
+}
+
+void CPageView3Cmp::OnBnClickedClearData() {
+    m_editData->clear();
+}
+
+bool CPageView3Cmp::CheckPort(bool /*edit*/) {
+    UpdateData(true);
+    if (!CheckPortAvailable("Compare selection port", m_comboPort->currentIndex(),
+                            serialtext::kComparePortTable))
+        return false;
+    // Without a port the event would name port 0, which the device lacks.
+    if (m_comboPort->currentIndex() < 0) {
+        prompt::MessageBox("no selecte port");
+        return false;
+    }
+    return true;
+}
+
+std::string CPageView3Cmp::BuildEventText() {
+    UpdateData(true);
+    if (m_nEqualGroup != 0)
+        m_nEqualGroup = 1;
+    serialtext::UcmpFields f;
+    f.eventName = EditText(m_editEventName, true);
+    f.port = m_comboPort->currentIndex();
+    f.format = m_nFormat;
+    f.endChar = m_nEndChar;
+    f.compareMode = m_nEqualGroup;
+    f.data = EditText(m_editData);
+    return serialtext::ComposeUcmpText(f);
+}
+
+void CPageView3Cmp::LoadEvent(std::string text) {
+    const CQvmEventStr event(text);
+    SelectByIndex(m_comboPort, FieldNumber(event.GetCmpPort()));
+    const bool ascii = FieldNumber(event.GetCmpFormat()) == 0;
+    ShowEndCharControls(ascii);
+    m_nFormat = ascii ? CRS232LibFun::kFormatAscii : CRS232LibFun::kFormatHex;
+    m_nEndChar = int(std::clamp<long>(FieldNumber(event.GetCmpEndChar()), INT_MIN, INT_MAX));
+    SetEditText(m_editData, event.GetCmpData());
+    SetEditText(m_editEventName, txt::Trim(event.GetCmpEventName()));
+    UpdateData(false);
+    // The radios are set directly; the members follow at the next read.
+    const bool include = txt::Trim(event.GetCmpMode()) == "1";
+    m_radioInclude->setChecked(include);
+    m_radioEqual->setChecked(!include);
+    // The data edit takes hex digits only while the format is hex.
+    m_editData->m_bHexMode = !ascii;
+    update();
+}

@@ -1,0 +1,461 @@
+#include "editors/cpageview3rs232.h"
+
+#include "app/cravlodlg.h"
+#include "controls/crs232edit.h"
+#include "controls/radiogroup.h"
+#include "controls/sortedcombo.h"
+#include "editors/cdlgrs232editlib.h"
+#include "editors/serialeventtext.h"
+#include "model/cqvmeventstr.h"
+#include "platform/codepage.h"
+#include "platform/programpaths.h"
+#include "platform/prompter.h"
+#include "platform/textutil.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr int kPairMinimum = 1;
+constexpr int kPairMaximum = 99;
+
+void Fill(QComboBox* combo, const std::vector<std::string>& entries) {
+    combo->clear();
+    for (const std::string& entry : entries)
+        combo->addItem(cp936::ToUnicode(entry));
+}
+
+// Selects the parity by its text. After the user chose 7 data bits the list
+// lacks "NONE": a parity the list does not hold brings the whole list back
+// rather than leaving (and on the next Add writing) another parity.
+void SelectParity(QComboBox* parity, const std::string& text) {
+    if (EventPage::SelectByText(parity, text) || serialtext::CodeOfText(serialtext::kParities, text).empty())
+        return;
+    Fill(parity, serialtext::kParities);
+    EventPage::SelectByText(parity, text);
+}
+
+// A field's number as an int; numbers beyond an int's range saturate.
+int FieldInt(const std::string& field) {
+    return int(std::clamp<long>(EventPage::FieldNumber(field), INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
+    auto radio = [this](const char* text, int id, int x, int y, int w) {
+        auto* r = Place(new QRadioButton(QString::fromLatin1(text), this), id, x, y, w, 10);
+        FitToCaption(r);
+        return r;
+    };
+
+    AddLabel("Lib Name:", 0, 4, 4, 36);
+    m_editLibName = AddEdit(1039, 42, 2, 76, 12);
+    m_editLibName->setReadOnly(true);
+    AddLabel("Lib Function:", 0, 124, 4, 48);
+    m_comboLibFunction = AddCombo(1041, 174, 2, 72);
+    m_btnChangeLib = AddButton("Change Lib", 1045, 4, 17, 54, 13);
+    m_btnEditLib = AddButton("Edit Lib", 1044, 64, 17, 54, 13);
+    AddLabel("Event Name", 0, 124, 19, 48);
+    m_editEventName = AddEdit(1180, 174, 17, 72, 12);
+
+    AddLabel("Baud Rate:", 0, 4, 32, 58, 9);
+    m_comboBaud = AddCombo(1176, 4, 41, 58);
+    AddLabel("Data Bit:", 0, 66, 32, 58, 9);
+    m_comboDataBit = AddCombo(1178, 66, 41, 58);
+    AddLabel("Stop Bit:", 0, 128, 32, 58, 9);
+    m_comboStopBit = AddCombo(1177, 128, 41, 58);
+    AddLabel("Parity:", 0, 190, 32, 56, 9);
+    m_comboParity = AddCombo(1179, 190, 41, 56);
+
+    Place(new QGroupBox(QStringLiteral("Format"), this), 0, 4, 55, 70, 30);
+    m_radioAscii = radio("ascii", 1171, 10, 68, 32);
+    m_radioHex = radio("hex", 1172, 46, 68, 24);
+    m_staticEndChar =
+        Place(new QGroupBox(QStringLiteral("End Char For Ascii Format"), this), 1136, 78, 55, 168, 30);
+    // Laid out None, Carriage Return, Enter; the codes follow the group
+    // order None (0), Enter (1: CR), Carriage Return (2: CR LF).
+    m_radioEndNone = radio("None", 1173, 84, 68, 30);
+    m_radioEndCrLf = radio("Carriage Return", 1174, 118, 68, 74);
+    m_radioEndCr = radio("Enter", 1175, 196, 68, 40);
+    m_groupFormat = new QButtonGroup(this);
+    m_groupFormat->addButton(m_radioAscii, 0);
+    m_groupFormat->addButton(m_radioHex, 1);
+    m_groupEndChar = new QButtonGroup(this);
+    m_groupEndChar->addButton(m_radioEndNone, 0);
+    m_groupEndChar->addButton(m_radioEndCr, 1);
+    m_groupEndChar->addButton(m_radioEndCrLf, 2);
+
+    AddLabel("Data:", 0, 4, 91, 22);
+    m_editData = Place(new CRS232Edit(this), 1082, 28, 89, 170, 12);
+    m_btnClear = AddButton("Clear", 1092, 202, 88, 44, 13);
+
+    AddLabel("Active:", 0, 4, 106, 26);
+    m_comboActive = AddCombo(1042, 32, 104, 64);
+    AddLabel("Port:", 0, 102, 106, 20);
+    m_comboPort = AddCombo(1043, 124, 104, 44);
+    m_btnAdd = AddButton("Add", 1072, 174, 103, 34, 13);
+    m_btnEdit = AddButton("Edit", 1073, 212, 103, 34, 13);
+
+    m_staticRepeat = AddLabel("Send No. of Transmission Strings", 1050, 4, 119, 120, 9);
+    m_sliderRepeat = AddSlider(1046, 4, 128, 90, 12);
+    m_editRepeat = AddEdit(1048, 96, 128, 26, 12);
+    m_staticDelay = AddLabel("Delay Time between String", 1051, 128, 119, 118, 9);
+    m_sliderDelay = AddSlider(1047, 128, 128, 90, 12);
+    m_editDelay = AddEdit(1049, 220, 128, 26, 12);
+
+    // A colon would end the name's field early and shift every later field
+    // of the event text, which has no escape for it.
+    m_editEventName->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^:]*")), m_editEventName));
+
+    connect(m_comboActive, &QComboBox::activated, this, &CPageView3Rs232::OnCbnSelchangeComboActive);
+    connect(m_btnEditLib, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedEditLib);
+    connect(m_btnChangeLib, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedChangeLib);
+    connect(m_comboLibFunction, &QComboBox::activated, this,
+            &CPageView3Rs232::OnCbnSelchangeComboLibFunction);
+    connect(m_comboDataBit, &QComboBox::activated, this, &CPageView3Rs232::OnCbnSelchangeComboDataBit);
+    connect(m_radioAscii, &QRadioButton::clicked, this, &CPageView3Rs232::OnBnClickedRadioAscii);
+    connect(m_radioHex, &QRadioButton::clicked, this, &CPageView3Rs232::OnBnClickedRadioHex);
+    connect(m_btnClear, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedClear);
+    connect(m_btnAdd, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedAdd);
+    connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedEdit);
+
+    OnInitDialog();
+    DropKeys(true, false);
+}
+
+void CPageView3Rs232::OnInitDialog() {
+    m_comboActive->addItems({"Send Once", "Send Multiple"});
+    m_comboActive->setCurrentIndex(0);
+    m_comboPort->addItems({"Port 1", "Port 2", "Port 3"});
+    m_comboPort->setCurrentIndex(0);
+
+    SliderEditPair::Setup pair;
+    pair.minimum = kPairMinimum;
+    pair.maximum = kPairMaximum;
+    pair.startPosition = kPairMinimum;
+    pair.emptyPosition = kPairMinimum;
+    pair.aboveMaximum = SliderEditPair::AboveMaximum::KeepText;
+    m_pairRepeat = new SliderEditPair(m_sliderRepeat, m_editRepeat, pair, this);
+    m_pairDelay = new SliderEditPair(m_sliderDelay, m_editDelay, pair, this);
+
+    Fill(m_comboBaud, serialtext::kBaudRates);
+    SelectByText(m_comboBaud, "9600");
+    Fill(m_comboDataBit, serialtext::kDataBits);
+    SelectByText(m_comboDataBit, "8");
+    Fill(m_comboStopBit, serialtext::kStopBits);
+    SelectByText(m_comboStopBit, "1");
+    Fill(m_comboParity, serialtext::kParities);
+    SelectByText(m_comboParity, "NONE");
+
+    m_nFormat = 0;
+    m_nEndChar = 0;
+    UpdateData(false);
+    m_comboLibFunction->setCurrentIndex(-1);
+    // The repeat and delay controls start hidden, as "Send Once" wants.
+    ShowSendModeControls(0, RepeatControls(), DelayControls());
+}
+
+std::array<QWidget*, 3> CPageView3Rs232::RepeatControls() const {
+    return {m_staticRepeat, m_sliderRepeat, m_editRepeat};
+}
+
+std::array<QWidget*, 3> CPageView3Rs232::DelayControls() const {
+    return {m_staticDelay, m_sliderDelay, m_editDelay};
+}
+
+void CPageView3Rs232::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_nFormat = m_groupFormat->checkedId();
+        m_nEndChar = m_groupEndChar->checkedId();
+    } else {
+        CheckGroupButton(m_groupFormat, m_nFormat);
+        CheckGroupButton(m_groupEndChar, m_nEndChar);
+    }
+}
+
+void CPageView3Rs232::ShowEndCharControls(bool show) {
+    for (QWidget* w : {static_cast<QWidget*>(m_staticEndChar), static_cast<QWidget*>(m_radioEndNone),
+                       static_cast<QWidget*>(m_radioEndCr), static_cast<QWidget*>(m_radioEndCrLf)})
+        w->setVisible(show);
+}
+
+void CPageView3Rs232::SetTypingMode(int format) {
+    m_editData->m_bHexMode = format == CRS232LibFun::kFormatHex;
+}
+
+// ----- send mode and serial settings
+
+void CPageView3Rs232::OnCbnSelchangeComboActive() {
+    UpdateData(true);
+    ShowSendModeControls(m_comboActive->currentIndex(), RepeatControls(), DelayControls());
+}
+
+void CPageView3Rs232::OnCbnSelchangeComboDataBit() {
+    Fill(m_comboParity,
+         ComboText(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits : serialtext::kParities);
+    m_comboParity->setCurrentIndex(0);
+}
+
+// ----- data
+
+void CPageView3Rs232::OnBnClickedRadioAscii() {
+    if (m_nFormat != CRS232LibFun::kFormatAscii) {
+        // Hex is not turned back into text.
+        m_editData->clear();
+        ShowEndCharControls(true);
+    }
+    m_editData->m_bHexMode = false;
+    UpdateData(true);
+}
+
+void CPageView3Rs232::OnBnClickedRadioHex() {
+    if (m_nFormat != CRS232LibFun::kFormatHex) {
+        UpdateData(true);
+        AsciiToHex();
+        ShowEndCharControls(false);
+    }
+    m_editData->m_bHexMode = true;
+    UpdateData(true);
+}
+
+void CPageView3Rs232::AsciiToHex() {
+    UpdateData(true);
+    if (const std::optional<std::string> hex = serialtext::AsciiToHex(EditText(m_editData), m_nEndChar))
+        SetEditText(m_editData, *hex);
+}
+
+void CPageView3Rs232::OnBnClickedClear() {
+    m_editData->clear();
+}
+
+// ----- libraries
+
+CPageView3Rs232::LibraryLoad CPageView3Rs232::LoadLibrary(const std::string& name) {
+    m_rsLib = CRS232LibSet();
+    // A name that is no plain file name names no file of the Library folder.
+    if (!IsPlainFileName(name))
+        return LibraryLoad::kMissing;
+    try {
+        return m_rsLib.LoadFromFile(GetLibraryFilePath(name + ".rss")) ? LibraryLoad::kLoaded
+                                                                       : LibraryLoad::kMissing;
+    } catch (const CArchiveException&) {
+        return LibraryLoad::kDamaged;
+    }
+}
+
+void CPageView3Rs232::OnBnClickedChangeLib() {
+    prompt::FileRequest request;
+    request.folder = GetLibraryPath();
+    request.filter = QStringLiteral("FILE(*.rss)");
+    request.defaultSuffix = QStringLiteral("rss");
+    const std::optional<QString> path = prompt::ChooseFile(request);
+    if (!path)
+        return;
+    m_editLibName->clear();
+    m_comboLibFunction->clear();
+    m_rsLib = CRS232LibSet();
+    bool loaded = false;
+    try {
+        loaded = m_rsLib.LoadFromFile(*path);
+    } catch (const CArchiveException&) {
+        loaded = false; // damaged: refused like a file that cannot be read
+    }
+    if (!loaded) {
+        prompt::MessageBox("The File is already destroyed");
+        return;
+    }
+    SetEditText(m_editLibName, m_rsLib.m_strName);
+    for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
+        AddSortedItem(m_comboLibFunction, cp936::ToUnicode(fun.m_strName));
+    m_comboLibFunction->setCurrentIndex(m_comboLibFunction->count() > 0 ? 0 : -1);
+    OnCbnSelchangeComboLibFunction();
+}
+
+bool CPageView3Rs232::LookupLibFunction() {
+    UpdateData(true);
+    const std::string library = EditText(m_editLibName, true);
+    const std::string function = txt::Trim(ComboText(m_comboLibFunction));
+    if (library.empty()) {
+        prompt::MessageBox("Lib name is empty");
+        return false;
+    }
+    if (function.empty()) {
+        prompt::MessageBox("Funciton name is empty");
+        return false;
+    }
+    if (!IsFileInLibrary(library + ".rss")) {
+        prompt::MessageBox("No Such Lib");
+        return false;
+    }
+    if (LoadLibrary(library) != LibraryLoad::kLoaded) {
+        prompt::MessageBox("the lib is destroyed");
+        return false;
+    }
+    const int i = m_rsLib.FindFunction(function);
+    if (i < 0) {
+        prompt::MessageBox("No Such Function");
+        return false;
+    }
+    m_rsFun = m_rsLib.m_arrFunctions[size_t(i)];
+    return true;
+}
+
+void CPageView3Rs232::OnCbnSelchangeComboLibFunction() {
+    UpdateData(true);
+    if (!LookupLibFunction())
+        return;
+    SelectByText(m_comboBaud, m_rsFun.m_strBaud);
+    SelectByText(m_comboDataBit, m_rsFun.m_strDataBits);
+    SelectByText(m_comboStopBit, m_rsFun.m_strStopBits);
+    SelectParity(m_comboParity, m_rsFun.m_strParity);
+    const bool ascii = m_rsFun.m_nFormat == CRS232LibFun::kFormatAscii;
+    ShowEndCharControls(ascii);
+    m_nFormat = ascii ? CRS232LibFun::kFormatAscii : CRS232LibFun::kFormatHex;
+    m_nEndChar = m_rsFun.m_nEndChar;
+    SetEditText(m_editData, m_rsFun.GetDataText());
+    UpdateData(false);
+    SetTypingMode(m_nFormat);
+    update();
+}
+
+void CPageView3Rs232::OnBnClickedEditLib() {
+    CDlgRs232EditLib editor(this, EditText(m_editLibName), ComboText(m_comboLibFunction));
+    editor.DoModal();
+    UpdateData(false);
+}
+
+// ----- Add, Edit and the event text
+
+bool CPageView3Rs232::CheckPageData() {
+    if (txt::IsBlank(EditText(m_editData))) {
+        prompt::MessageBox("Please input data or select RS232 lib");
+        return false;
+    }
+    return true;
+}
+
+bool CPageView3Rs232::CheckPort(bool edit) {
+    UpdateData(true);
+    return CheckPortAvailable(edit ? "RS232 selection port " : "Rs232 selection port ",
+                              m_comboPort->currentIndex(), serialtext::kRs232PortTable);
+}
+
+bool CPageView3Rs232::CheckSelections() {
+    // Without a port or send mode the event would go out on port 1 once,
+    // whatever the port mode allows: refused instead.
+    if (m_comboPort->currentIndex() < 0 || m_comboActive->currentIndex() < 0) {
+        prompt::MessageBox("no selecte port");
+        return false;
+    }
+    return true;
+}
+
+void CPageView3Rs232::StoreCurrentKeyAction() {
+    if (const CravloDlg* dlg = MainDialog()) {
+        m_nKey = dlg->m_nSelKey;
+        m_nSlot = dlg->m_nSelSlot;
+    }
+}
+
+void CPageView3Rs232::OnBnClickedAdd() {
+    if (!CheckPageData() || !CheckActionList() || !CheckPort(false) || !CheckSelections())
+        return;
+    const std::string text = BuildEventText();
+    StoreCurrentKeyAction();
+    HandOverAdd(text);
+}
+
+void CPageView3Rs232::OnBnClickedEdit() {
+    if (!CheckPageData() || !CheckEventList() || !CheckEventSelected() || !CheckActionList() ||
+        !CheckPort(true) || !CheckSelections())
+        return;
+    const std::string text = BuildEventText();
+    StoreCurrentKeyAction();
+    HandOverEdit(text);
+}
+
+std::string CPageView3Rs232::BuildEventText() {
+    UpdateData(true);
+    serialtext::UartFields f;
+    f.eventName = EditText(m_editEventName);
+    f.libName = EditText(m_editLibName);
+    f.function = ComboText(m_comboLibFunction);
+    f.baud = ComboText(m_comboBaud);
+    f.dataBits = ComboText(m_comboDataBit);
+    f.stopBits = ComboText(m_comboStopBit);
+    f.parity = ComboText(m_comboParity);
+    f.format = m_nFormat;
+    f.endChar = m_nEndChar;
+    f.port = std::max(m_comboPort->currentIndex(), 0);
+    f.sendMode = std::max(m_comboActive->currentIndex(), 0);
+    f.count = m_pairRepeat->Position();
+    f.interval = m_pairDelay->Position();
+    f.data = EditText(m_editData);
+    return serialtext::ComposeUartText(f);
+}
+
+// ----- re-loading
+
+void CPageView3Rs232::LoadEvent(std::string text) {
+    const CQvmEventStr event(text);
+    const std::string library = event.GetRsLibName();
+    SetEditText(m_editLibName, library);
+
+    m_comboLibFunction->clear();
+    switch (LoadLibrary(library)) {
+    case LibraryLoad::kLoaded:
+        for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
+            AddSortedItem(m_comboLibFunction, cp936::ToUnicode(fun.m_strName));
+        break;
+    case LibraryLoad::kDamaged:
+        // A missing or unreadable library goes unmentioned; a damaged one
+        // would otherwise look like a library without functions.
+        prompt::MessageBox("the lib is destroyed");
+        break;
+    case LibraryLoad::kMissing:
+        break;
+    }
+    m_comboLibFunction->setCurrentIndex(-1);
+    SelectByText(m_comboLibFunction, event.GetRsFunction());
+
+    SelectByText(m_comboBaud, event.GetRsBaud());
+    if (const auto bits = serialtext::TextOfCode(serialtext::kDataBits, event.GetRsDataBits()))
+        SelectByText(m_comboDataBit, *bits);
+    if (const auto stop = serialtext::TextOfCode(serialtext::kStopBits, event.GetRsStopBits()))
+        SelectByText(m_comboStopBit, *stop);
+    if (const auto parity = serialtext::TextOfCode(serialtext::kParities, event.GetRsParity()))
+        SelectParity(m_comboParity, *parity);
+
+    const bool ascii = FieldNumber(event.GetRsFormat()) == 0;
+    ShowEndCharControls(ascii);
+    m_nFormat = ascii ? CRS232LibFun::kFormatAscii : CRS232LibFun::kFormatHex;
+    m_nEndChar = FieldInt(event.GetRsEndChar());
+
+    SetEditText(m_editData, event.GetRsData());
+    SetEditText(m_editEventName, event.GetRsEventName());
+    SelectByIndex(m_comboActive, FieldNumber(event.GetRsSendMode()));
+    SelectByIndex(m_comboPort, FieldNumber(event.GetRsPort()));
+
+    // An empty field puts the pair at 1.
+    const std::string count = event.GetRsCount();
+    const std::string interval = event.GetRsInterval();
+    m_pairRepeat->Load(count.empty() ? "1" : count);
+    m_pairDelay->Load(interval.empty() ? "1" : interval);
+    ShowSendModeControls(FieldInt(event.GetRsSendMode()), RepeatControls(), DelayControls());
+
+    UpdateData(false);
+    SetTypingMode(m_nFormat);
+    update();
+}
