@@ -160,6 +160,7 @@ CravloDlg::CravloDlg(const QStringList& args, QWidget* parent) : QMainWindow(par
 }
 
 CravloDlg::~CravloDlg() {
+    StopUpload();
     // Nothing of the device reaches a window being destroyed.
     m_com.Close();
     for (auto& [id, timer] : m_timers)
@@ -304,6 +305,7 @@ void CravloDlg::OnInitDialog() {
     setWindowIcon(m_hIcon);
     CreateMenu();
     InitDeviceLink(); // device notices, the reply event, the connection menu
+    InitUpload();
     resize(DesignClientSize() + QSize(0, m_menu->sizeHint().height()));
 
     InitCombos();

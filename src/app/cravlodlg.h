@@ -15,9 +15,10 @@
 // (key panel and key clicks), cravlodlg_settings.cpp (settings, device model,
 // port mode), cravlodlg_lists.cpp (the lists and event pages) and
 // cravlodlg_project.cpp (project files), cravlodlg_link.cpp (connection,
-// device notices, received chunks, timers) and cravlodlg_clear.cpp (clear
-// and the other device commands).
+// device notices, received chunks, timers), cravlodlg_clear.cpp (clear
+// and the other device commands) and cravlodlg_upload.cpp (the upload).
 
+#include "app/cdlgprogress.h"
 #include "app/keypanellayout.h"
 #include "controls/cbasebutton.h"
 #include "device/crscom.h"
@@ -29,8 +30,11 @@
 #include <QStringList>
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
+#include <thread>
 
 class CPageView3IO;
 class CQvmListBox;
@@ -48,6 +52,7 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class UploadPlan;
 
 // Control ids of the main window.
 namespace dlgid {
@@ -269,6 +274,47 @@ public:
     void OnBnClickedClosePort();
     void OnBnClickedSendText();
 
+    // ----- upload (cravlodlg_upload.cpp)
+    // Menu "Upload": refused without "Connected" or while the link is busy;
+    // after the question the device is cleared, the worker started and the
+    // progress dialog run until the worker is done or the user cancels.
+    void OnConnectionUpload();
+    // Start-up: the progress dialog's owner and the menu command.
+    void InitUpload();
+    // Starts the upload worker on a snapshot of the keys, the device model,
+    // the port mode and the device ID, and prepares the progress dialog.
+    void StartUploadThread();
+    // The worker: waits until the clear is over, then sends the set-up
+    // frames and the key action frames one by one, each followed by a
+    // bounded wait for any reply; writes the key action frames to the
+    // upload log. It touches no widget: the bar, messages and its end reach
+    // the user-interface thread as queued calls or through the prompter.
+    void UploadThreadProc(std::shared_ptr<const UploadPlan> plan, const QString& logPath);
+    // Timer 6: counts the 3-second ticks of the clear before the upload; the
+    // sixth ends the clear.
+    void OnUploadClearTick();
+    // The clear before the upload is over (second acknowledgement or sixth
+    // tick): timer 6 stops, the count goes back to 0, the link uploads.
+    void EndUploadClear();
+    // All frames are sent: the progress dialog, if open, closes with OK.
+    void OnUploadDone();
+    // Stops a running upload and waits for its worker while serving the
+    // calls it makes to this thread; the window is closing.
+    void StopUpload();
+    bool IsUploading() const { return m_pUploadThread != nullptr; }
+    // Hidden "Send": starts the worker at once, without question, clear or
+    // progress dialog; shows the hidden bar and disables itself.
+    void OnBnClickedSend();
+
+    // The running upload worker; null when none.
+    std::unique_ptr<std::thread> m_pUploadThread;
+    CDlgProgress m_dlgProgress;
+    // Bit g - 1 for every key group g that a counted key uses; set when the
+    // progress dialog opens.
+    uint32_t m_dwGroupMask = 0;
+    // 3-second ticks while the device clears before an upload.
+    int m_nClearTicks = 0;
+
     // ----- members
     std::array<CBaseButton, kKeyCount> m_keys;
     QComboBox* m_comboPortMode = nullptr; // 1146
@@ -349,6 +395,10 @@ private:
     // the first show, scaled by the ratio of the client sizes.
     void ScaleControls();
     void BuildPanelOfModel(int model);
+    // How an upload worker ended.
+    enum class UploadEnd { Completed, Cancelled, LinkLost };
+    // The worker `generation` has ended; joins it and makes the link idle.
+    void OnUploadThreadEnded(int generation, UploadEnd end);
 
     void OnConnectTimeout();
 
@@ -357,6 +407,8 @@ private:
     std::map<int, QTimer*> m_timers;
     QSize m_baseClientSize; // client size at the first show
     bool m_shown = false;
+    int m_nUploadGeneration = 0;
+    std::atomic<bool> m_bUploadThreadEnded{false};
 };
 
 // The main window of the running program, or nullptr.

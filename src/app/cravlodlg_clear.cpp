@@ -51,6 +51,7 @@ void CravloDlg::CreateHiddenDeviceControls() {
     connect(m_btnClosePort, &QPushButton::clicked, this, &CravloDlg::OnBnClickedClosePort);
     m_btnSend = new QPushButton(QStringLiteral("Send"), m_client);
     place(m_btnSend, dlgid::kSend, DialogRect(73, 5, 30, 12));
+    connect(m_btnSend, &QPushButton::clicked, this, &CravloDlg::OnBnClickedSend);
 
     auto* modeLabel = new QLabel(QStringLiteral("Mode Selection:"), m_client);
     place(modeLabel, dlgid::kLabelMode, DialogRect(7, 21, 52, 9));

@@ -206,11 +206,8 @@ void CravloDlg::OnRsComData(const char* bytes, int count) {
         }
         break;
     case kLinkClearingForUpload:
-        if (Contains(text, "CLRE") && ++m_nClearReplies >= 2) {
-            KillTimer(timerid::kUploadClear);
-            m_nClearReplies = 0;
-            m_nLinkState = kLinkUploading;
-        }
+        if (Contains(text, "CLRE") && ++m_nClearReplies >= 2)
+            EndUploadClear();
         break;
     default:
         // During an upload any chunk at all is the reply to the last frame.
@@ -313,8 +310,10 @@ void CravloDlg::OnTimer(int id) {
         m_nLinkState = kLinkIdle;
         prompt::MessageBox("clear finish");
         break;
+    case timerid::kUploadClear:
+        OnUploadClearTick();
+        break;
     default:
-        // Timer 6, the clear before an upload, is the upload's.
         break;
     }
 }
