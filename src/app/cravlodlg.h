@@ -282,8 +282,9 @@ public:
     // Start-up: the progress dialog's owner and the menu command.
     void InitUpload();
     // Starts the upload worker on a snapshot of the keys, the device model,
-    // the port mode and the device ID, and prepares the progress dialog.
-    void StartUploadThread();
+    // the port mode and the device ID, and prepares the progress dialog;
+    // false when no thread could be started.
+    bool StartUploadThread();
     // The worker: waits until the clear is over, then sends the set-up
     // frames and the key action frames one by one, each followed by a
     // bounded wait for any reply; writes the key action frames to the

@@ -34,6 +34,7 @@
 #include <algorithm>
 #include <chrono>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -81,7 +82,8 @@ void CravloDlg::OnConnectionUpload() {
         m_nLinkState = kLinkIdle;
         return;
     }
-    StartUploadThread();
+    if (!StartUploadThread())
+        return;
     m_nClearTicks = 0;
     SetTimer(timerid::kUploadClear, Timing().uploadClearTickMs);
 
@@ -93,7 +95,7 @@ void CravloDlg::OnConnectionUpload() {
     }
 }
 
-void CravloDlg::StartUploadThread() {
+bool CravloDlg::StartUploadThread() {
     UploadPlan::Keys keys;
     for (size_t i = 0; i < keys.size(); ++i)
         keys[i] = static_cast<const KeyRecord&>(m_keys[i]);
@@ -110,9 +112,16 @@ void CravloDlg::StartUploadThread() {
     ++m_nUploadGeneration;
 
     const QString logPath = GetLibraryFilePath(kUploadLogName);
+    try {
+        m_pUploadThread =
+            std::make_unique<std::thread>([this, plan, logPath] { UploadThreadProc(plan, logPath); });
+    } catch (const std::system_error&) {
+        // No thread to be had: nothing runs, and the link is not left busy.
+        m_nLinkState = kLinkIdle;
+        return false;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_pUploadThread =
-        std::make_unique<std::thread>([this, plan, logPath] { UploadThreadProc(plan, logPath); });
+    return true;
 }
 
 void CravloDlg::OnBnClickedSend() {

@@ -369,7 +369,7 @@ TEST_F(UploadTest, ClosingTheWindowDuringAnUploadStopsTheWorker) {
     // The link is closed: the worker's first write shows the link's message
     // and waits for this thread to answer it.
     dlg.m_com.m_bWritten = true;
-    dlg.StartUploadThread();
+    ASSERT_TRUE(dlg.StartUploadThread());
     const auto deadline = Clock::now() + std::chrono::seconds(5);
     while (dlg.m_com.m_bWritten && Clock::now() < deadline)
         std::this_thread::yield();
@@ -385,7 +385,7 @@ TEST_F(UploadTest, ClosingTheWindowCutsTheReplyWaitShort) {
     dlg.m_keys[0].m_arrSlots[kSlotPress] = {kRelay};
     m_sim.SetSilent(true);
     ScaleTiming(20000, 20000, 10);
-    dlg.StartUploadThread();
+    ASSERT_TRUE(dlg.StartUploadThread());
     ASSERT_TRUE(WaitUntil([&] { return m_sim.FrameCount() >= 1; }));
     const auto started = Clock::now();
     m_dlg.reset();
