@@ -5,13 +5,13 @@
 #include "controls/radiogroup.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgnewname.h"
+#include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
 #include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -33,12 +33,6 @@ std::string Text(const QLineEdit* edit) {
 
 std::string Text(const QComboBox* combo) {
     return combo->currentIndex() < 0 ? std::string() : cp936::FromUnicode(combo->currentText());
-}
-
-void Fill(QComboBox* combo, const std::vector<std::string>& entries) {
-    combo->clear();
-    for (const std::string& entry : entries)
-        combo->addItem(ToQ(entry));
 }
 
 // Selects the entry whose text equals `text` exactly; none: the selection
@@ -109,19 +103,15 @@ CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, 
     m_radioEndNone = radio("None", 1079, 116, 73, 44);
     m_radioEndCr = radio("Carriage return", 1080, 164, 73, 78);
     m_radioEndCrLf = radio("Enter", 1081, 250, 73, 52);
-    m_groupFormat = new QButtonGroup(this);
-    m_groupFormat->addButton(m_radioAscii, 0);
-    m_groupFormat->addButton(m_radioHex, 1);
-    m_groupEndChar = new QButtonGroup(this);
-    m_groupEndChar->addButton(m_radioEndNone, 0);
-    m_groupEndChar->addButton(m_radioEndCr, 1);
-    m_groupEndChar->addButton(m_radioEndCrLf, 2);
-
     label("Data:", 10, 106, 24);
     m_editData = new CRS232Edit(this);
     m_editData->setObjectName(QStringLiteral("1082"));
     m_editData->setGeometry(du.Rect(36, 104, 206, 14));
     m_btnClear = button("Clear", 1088, 250, 104, 60);
+    m_data = std::make_unique<SerialDataControls>(
+        SerialDataControls::Controls{m_radioAscii, m_radioHex, m_staticEndChar, m_radioEndNone, m_radioEndCr,
+                                     m_radioEndCrLf, m_editData},
+        m_nFormat, m_nEndChar, this);
 
     auto* uartBox = new QGroupBox(QStringLiteral("UART"), this);
     uartBox->setGeometry(du.Rect(10, 126, 300, 50));
@@ -157,13 +147,13 @@ CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, 
 }
 
 void CDlgRs232EditLib::OnInitDialog() {
-    Fill(m_comboBaud, serialtext::kBaudRates);
+    FillCombo(m_comboBaud, serialtext::kBaudRates);
     SelectExact(m_comboBaud, "9600");
-    Fill(m_comboDataBit, serialtext::kDataBits);
+    FillCombo(m_comboDataBit, serialtext::kDataBits);
     SelectExact(m_comboDataBit, "8");
-    Fill(m_comboStopBit, serialtext::kStopBits);
+    FillCombo(m_comboStopBit, serialtext::kStopBits);
     SelectExact(m_comboStopBit, "1");
-    Fill(m_comboParity, serialtext::kParities);
+    FillCombo(m_comboParity, serialtext::kParities);
     SelectExact(m_comboParity, "NONE");
 
     m_nFormat = 0;
@@ -173,17 +163,14 @@ void CDlgRs232EditLib::OnInitDialog() {
 
     LoadLibAndSelect(m_strLib, m_strFunction);
     UpdateData(false);
-    m_editData->m_bHexMode = m_nFormat == CRS232LibFun::kFormatHex;
+    m_data->SetTypingMode(m_nFormat);
 }
 
 void CDlgRs232EditLib::UpdateData(bool saveAndValidate) {
-    if (saveAndValidate) {
-        m_nFormat = m_groupFormat->checkedId();
-        m_nEndChar = m_groupEndChar->checkedId();
-    } else {
-        CheckGroupButton(m_groupFormat, m_nFormat);
-        CheckGroupButton(m_groupEndChar, m_nEndChar);
-    }
+    if (saveAndValidate)
+        m_data->Read();
+    else
+        m_data->Write();
 }
 
 void CDlgRs232EditLib::LoadLibAndSelect(const std::string& library, const std::string& function) {
@@ -195,11 +182,13 @@ void CDlgRs232EditLib::LoadLibAndSelect(const std::string& library, const std::s
     // would reach outside the Library folder, so it counts as missing.
     if (lib.empty() || !IsPlainFileName(lib))
         return;
-    try {
-        if (!m_rsLib.LoadFromFile(GetLibraryFilePath(lib + ".rss")))
-            return;
-    } catch (const CArchiveException&) {
+    switch (serialtext::LoadLibraryFile(m_rsLib, GetLibraryFilePath(lib + ".rss"))) {
+    case serialtext::LibraryLoad::kLoaded:
+        break;
+    case serialtext::LibraryLoad::kDamaged:
         prompt::MessageBox("Can Not Open The File");
+        return;
+    case serialtext::LibraryLoad::kMissing:
         return;
     }
     m_editLibName->setText(ToQ(m_rsLib.m_strName));
@@ -239,20 +228,7 @@ void CDlgRs232EditLib::SelectSerialSettings(const CRS232LibFun& fun) {
     SelectExact(m_comboBaud, fun.m_strBaud);
     SelectExact(m_comboDataBit, fun.m_strDataBits);
     SelectExact(m_comboStopBit, fun.m_strStopBits);
-    // After the user chose 7 data bits the parity list lacks "NONE"; a
-    // function stored with it gets the whole list back rather than showing
-    // (and on the next save storing) a parity it does not have.
-    if (!SelectExact(m_comboParity, fun.m_strParity) &&
-        serialtext::CodeOfText(serialtext::kParities, fun.m_strParity) != "") {
-        Fill(m_comboParity, serialtext::kParities);
-        SelectExact(m_comboParity, fun.m_strParity);
-    }
-}
-
-void CDlgRs232EditLib::ShowEndCharControls(bool show) {
-    for (QWidget* w : {static_cast<QWidget*>(m_staticEndChar), static_cast<QWidget*>(m_radioEndNone),
-                       static_cast<QWidget*>(m_radioEndCr), static_cast<QWidget*>(m_radioEndCrLf)})
-        w->setVisible(show);
+    SelectParity(m_comboParity, fun.m_strParity, true);
 }
 
 void CDlgRs232EditLib::ShowAsciiFunction(int i) {
@@ -261,11 +237,11 @@ void CDlgRs232EditLib::ShowAsciiFunction(int i) {
     const CRS232LibFun& fun = m_rsLib.m_arrFunctions[size_t(i)];
     m_nFormat = CRS232LibFun::kFormatAscii;
     m_nEndChar = fun.m_nEndChar;
-    ShowEndCharControls(true);
+    m_data->ShowEndChar(true);
     m_editData->setText(ToQ(fun.GetDataText()));
     SelectSerialSettings(fun);
     // The typing filter follows the format shown.
-    m_editData->m_bHexMode = false;
+    m_data->SetTypingMode(m_nFormat);
 }
 
 void CDlgRs232EditLib::ShowHexFunction(int i) {
@@ -273,21 +249,18 @@ void CDlgRs232EditLib::ShowHexFunction(int i) {
         return;
     const CRS232LibFun& fun = m_rsLib.m_arrFunctions[size_t(i)];
     m_nFormat = CRS232LibFun::kFormatHex;
-    ShowEndCharControls(false);
+    m_data->ShowEndChar(false);
     m_editData->setText(ToQ(fun.GetDataText()));
     SelectSerialSettings(fun);
-    m_editData->m_bHexMode = true;
+    m_data->SetTypingMode(m_nFormat);
 }
 
 void CDlgRs232EditLib::AsciiToHex() {
-    UpdateData(true);
-    if (const std::optional<std::string> hex =
-            serialtext::AsciiToHex(txt::Trim(Text(m_editData)), m_nEndChar))
-        m_editData->setText(ToQ(*hex));
+    m_data->ConvertToHex(true);
 }
 
 void CDlgRs232EditLib::OnBnClickedRadioAscii() {
-    m_editData->m_bHexMode = false;
+    m_data->SetTypingMode(CRS232LibFun::kFormatAscii);
     if (m_nFormat != CRS232LibFun::kFormatAscii) {
         UpdateData(true);
         const int i = m_rsLib.FindFunction(Text(m_comboFunction));
@@ -296,7 +269,7 @@ void CDlgRs232EditLib::OnBnClickedRadioAscii() {
         } else {
             // Typed hex is not turned back into text.
             m_editData->clear();
-            ShowEndCharControls(true);
+            m_data->ShowEndChar(true);
         }
         UpdateData(false);
     }
@@ -304,34 +277,19 @@ void CDlgRs232EditLib::OnBnClickedRadioAscii() {
 }
 
 void CDlgRs232EditLib::OnBnClickedRadioHex() {
-    m_editData->m_bHexMode = true;
-    if (m_nFormat != CRS232LibFun::kFormatHex) {
-        UpdateData(true);
-        AsciiToHex();
-        ShowEndCharControls(false);
-        UpdateData(false);
-    }
-    UpdateData(true);
+    // The text is trimmed before it turns into hex pairs.
+    m_data->OnHexClicked(true);
 }
 
 void CDlgRs232EditLib::OnBnClickedOpenLib() {
-    prompt::FileRequest request;
-    request.folder = GetLibraryPath();
-    request.filter = QStringLiteral("FILE(*.rss)");
-    request.defaultSuffix = QStringLiteral("rss");
-    const std::optional<QString> path = prompt::ChooseFile(request);
+    const std::optional<QString> path = serialtext::ChooseLibraryFile();
     if (!path)
         return;
     m_editLibName->clear();
     m_comboFunction->clear();
     m_rsLib = CRS232LibSet();
-    bool loaded = false;
-    try {
-        loaded = m_rsLib.LoadFromFile(*path);
-    } catch (const CArchiveException&) {
-        loaded = false; // damaged: refused like a file that cannot be read
-    }
-    if (!loaded) {
+    // A damaged file is refused like one that cannot be read.
+    if (serialtext::LoadLibraryFile(m_rsLib, *path) != serialtext::LibraryLoad::kLoaded) {
         prompt::MessageBox("Can Not Open The File");
         return;
     }
@@ -392,7 +350,8 @@ void CDlgRs232EditLib::OnBnClickedClear() {
 }
 
 void CDlgRs232EditLib::OnCbnSelchangeComboDataBit() {
-    Fill(m_comboParity, Text(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits : serialtext::kParities);
+    FillCombo(m_comboParity,
+              Text(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits : serialtext::kParities);
     m_comboParity->setCurrentIndex(0);
 }
 

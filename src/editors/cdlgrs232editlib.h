@@ -11,12 +11,14 @@
 // present controls; the format radios decide how the data edit is read.
 
 #include "controls/modaldialog.h"
+#include "editors/serialdatacontrols.h"
 #include "model/crs232libset.h"
+
+#include <memory>
 
 #include <string>
 
 class CRS232Edit;
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -96,7 +98,6 @@ private:
     bool ShowListedFunction();
     // The serial settings of a function into their lists.
     void SelectSerialSettings(const CRS232LibFun& fun);
-    void ShowEndCharControls(bool show);
     // The function from the controls: name, serial settings, format, end
     // character and data.
     CRS232LibFun FunctionFromControls(const std::string& name);
@@ -106,6 +107,5 @@ private:
     // Writes the library; false after a message when it could not.
     bool WriteLibrary(const QString& path);
 
-    QButtonGroup* m_groupFormat;
-    QButtonGroup* m_groupEndChar;
+    std::unique_ptr<SerialDataControls> m_data;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/crs232edit.h"
 #include "controls/radiogroup.h"
+#include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
 #include "model/cqvmeventstr.h"
 #include "model/crs232libfun.h"
@@ -47,17 +48,13 @@ CPageView3Cmp::CPageView3Cmp(QWidget* parent) : EventPage(parent) {
     m_radioEndNone = radio("None", 1119, 84, 35, 30);
     m_radioEndCrLf = radio("Carriage Return", 1121, 118, 35, 74);
     m_radioEndCr = radio("Enter", 1120, 196, 35, 40);
-    m_groupFormat = new QButtonGroup(this);
-    m_groupFormat->addButton(m_radioAscii, 0);
-    m_groupFormat->addButton(m_radioHex, 1);
-    m_groupEndChar = new QButtonGroup(this);
-    m_groupEndChar->addButton(m_radioEndNone, 0);
-    m_groupEndChar->addButton(m_radioEndCr, 1);
-    m_groupEndChar->addButton(m_radioEndCrLf, 2);
-
     AddLabel("Data:", 0, 4, 62, 22);
     m_editData = Place(new CRS232Edit(this), 1122, 28, 60, 166, 12);
     m_btnClearData = AddButton("Clear Data", 1092, 198, 59, 48, 13);
+    m_data = std::make_unique<SerialDataControls>(
+        SerialDataControls::Controls{m_radioAscii, m_radioHex, m_staticEndChar, m_radioEndNone, m_radioEndCr,
+                                     m_radioEndCrLf, m_editData},
+        m_nFormat, m_nEndChar, this);
 
     Place(new QGroupBox(QStringLiteral("Compaer Mode:"), this), 0, 4, 78, 120, 30);
     m_radioInclude = radio("Include", 1186, 10, 91, 44);
@@ -92,52 +89,28 @@ void CPageView3Cmp::OnInitDialog() {
     m_nIncludeGroup = kModeEqual;
     m_nEqualGroup = 0;
     UpdateData(false);
-    m_editData->m_bHexMode = false;
+    m_data->SetTypingMode(m_nFormat);
 }
 
 void CPageView3Cmp::UpdateData(bool saveAndValidate) {
     if (saveAndValidate) {
-        m_nFormat = m_groupFormat->checkedId();
-        m_nEndChar = m_groupEndChar->checkedId();
+        m_data->Read();
         m_nIncludeGroup = m_groupMode->checkedId();
         m_nEqualGroup = m_radioEqual->isChecked() ? 0 : -1;
     } else {
-        CheckGroupButton(m_groupFormat, m_nFormat);
-        CheckGroupButton(m_groupEndChar, m_nEndChar);
+        m_data->Write();
         CheckGroupButton(m_groupMode, m_nIncludeGroup);
     }
 }
 
-void CPageView3Cmp::ShowEndCharControls(bool show) {
-    for (QWidget* w : {static_cast<QWidget*>(m_staticEndChar), static_cast<QWidget*>(m_radioEndNone),
-                       static_cast<QWidget*>(m_radioEndCr), static_cast<QWidget*>(m_radioEndCrLf)})
-        w->setVisible(show);
-}
-
 void CPageView3Cmp::OnBnClickedRadioAscii() {
-    if (m_nFormat != CRS232LibFun::kFormatAscii) {
-        // Hex is not turned back into text.
-        m_editData->clear();
-        ShowEndCharControls(true);
-    }
-    m_editData->m_bHexMode = false;
+    m_data->OnAsciiClicked();
     UpdateData(true);
 }
 
 void CPageView3Cmp::OnBnClickedRadioHex() {
-    if (m_nFormat != CRS232LibFun::kFormatHex) {
-        UpdateData(true);
-        AsciiToHex();
-        ShowEndCharControls(false);
-    }
-    m_editData->m_bHexMode = true;
+    m_data->OnHexClicked(false);
     UpdateData(true);
-}
-
-void CPageView3Cmp::AsciiToHex() {
-    UpdateData(true);
-    if (const std::optional<std::string> hex = serialtext::AsciiToHex(EditText(m_editData), m_nEndChar))
-        SetEditText(m_editData, *hex);
 }
 
 void CPageView3Cmp::OnBnClickedClearData() {
@@ -175,7 +148,7 @@ void CPageView3Cmp::LoadEvent(std::string text) {
     const CQvmEventStr event(text);
     SelectByIndex(m_comboPort, FieldNumber(event.GetCmpPort()));
     const bool ascii = FieldNumber(event.GetCmpFormat()) == 0;
-    ShowEndCharControls(ascii);
+    m_data->ShowEndChar(ascii);
     m_nFormat = ascii ? CRS232LibFun::kFormatAscii : CRS232LibFun::kFormatHex;
     m_nEndChar = int(std::clamp<long>(FieldNumber(event.GetCmpEndChar()), INT_MIN, INT_MAX));
     SetEditText(m_editData, event.GetCmpData());
@@ -185,7 +158,7 @@ void CPageView3Cmp::LoadEvent(std::string text) {
     const bool include = txt::Trim(event.GetCmpMode()) == "1";
     m_radioInclude->setChecked(include);
     m_radioEqual->setChecked(!include);
-    // The data edit takes hex digits only while the format is hex.
-    m_editData->m_bHexMode = !ascii;
+    // The typing filter follows the format.
+    m_data->SetTypingMode(m_nFormat);
     update();
 }

@@ -6,6 +6,9 @@
 // Escape are dropped.
 
 #include "editors/eventpage.h"
+#include "editors/serialdatacontrols.h"
+
+#include <memory>
 
 class CRS232Edit;
 class QButtonGroup;
@@ -56,11 +59,7 @@ protected:
 
 private:
     void OnInitDialog();
-    // The data edit's text as hex pairs (see serialtext::AsciiToHex).
-    void AsciiToHex();
-    void ShowEndCharControls(bool show);
 
-    QButtonGroup* m_groupFormat;
-    QButtonGroup* m_groupEndChar;
+    std::unique_ptr<SerialDataControls> m_data;
     QButtonGroup* m_groupMode;
 };

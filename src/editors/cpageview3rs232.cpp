@@ -5,6 +5,7 @@
 #include "controls/radiogroup.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgrs232editlib.h"
+#include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
 #include "model/cqvmeventstr.h"
 #include "platform/codepage.h"
@@ -12,7 +13,6 @@
 #include "platform/prompter.h"
 #include "platform/textutil.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,22 +28,6 @@ namespace {
 
 constexpr int kPairMinimum = 1;
 constexpr int kPairMaximum = 99;
-
-void Fill(QComboBox* combo, const std::vector<std::string>& entries) {
-    combo->clear();
-    for (const std::string& entry : entries)
-        combo->addItem(cp936::ToUnicode(entry));
-}
-
-// Selects the parity by its text. After the user chose 7 data bits the list
-// lacks "NONE": a parity the list does not hold brings the whole list back
-// rather than leaving (and on the next Add writing) another parity.
-void SelectParity(QComboBox* parity, const std::string& text) {
-    if (EventPage::SelectByText(parity, text) || serialtext::CodeOfText(serialtext::kParities, text).empty())
-        return;
-    Fill(parity, serialtext::kParities);
-    EventPage::SelectByText(parity, text);
-}
 
 // A field's number as an int; numbers beyond an int's range saturate.
 int FieldInt(const std::string& field) {
@@ -88,17 +72,13 @@ CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
     m_radioEndNone = radio("None", 1173, 84, 68, 30);
     m_radioEndCrLf = radio("Carriage Return", 1174, 118, 68, 74);
     m_radioEndCr = radio("Enter", 1175, 196, 68, 40);
-    m_groupFormat = new QButtonGroup(this);
-    m_groupFormat->addButton(m_radioAscii, 0);
-    m_groupFormat->addButton(m_radioHex, 1);
-    m_groupEndChar = new QButtonGroup(this);
-    m_groupEndChar->addButton(m_radioEndNone, 0);
-    m_groupEndChar->addButton(m_radioEndCr, 1);
-    m_groupEndChar->addButton(m_radioEndCrLf, 2);
-
     AddLabel("Data:", 0, 4, 91, 22);
     m_editData = Place(new CRS232Edit(this), 1082, 28, 89, 170, 12);
     m_btnClear = AddButton("Clear", 1092, 202, 88, 44, 13);
+    m_data = std::make_unique<SerialDataControls>(
+        SerialDataControls::Controls{m_radioAscii, m_radioHex, m_staticEndChar, m_radioEndNone, m_radioEndCr,
+                                     m_radioEndCrLf, m_editData},
+        m_nFormat, m_nEndChar, this);
 
     AddLabel("Active:", 0, 4, 106, 26);
     m_comboActive = AddCombo(1042, 32, 104, 64);
@@ -150,13 +130,13 @@ void CPageView3Rs232::OnInitDialog() {
     m_pairRepeat = new SliderEditPair(m_sliderRepeat, m_editRepeat, pair, this);
     m_pairDelay = new SliderEditPair(m_sliderDelay, m_editDelay, pair, this);
 
-    Fill(m_comboBaud, serialtext::kBaudRates);
+    FillCombo(m_comboBaud, serialtext::kBaudRates);
     SelectByText(m_comboBaud, "9600");
-    Fill(m_comboDataBit, serialtext::kDataBits);
+    FillCombo(m_comboDataBit, serialtext::kDataBits);
     SelectByText(m_comboDataBit, "8");
-    Fill(m_comboStopBit, serialtext::kStopBits);
+    FillCombo(m_comboStopBit, serialtext::kStopBits);
     SelectByText(m_comboStopBit, "1");
-    Fill(m_comboParity, serialtext::kParities);
+    FillCombo(m_comboParity, serialtext::kParities);
     SelectByText(m_comboParity, "NONE");
 
     m_nFormat = 0;
@@ -176,23 +156,10 @@ std::array<QWidget*, 3> CPageView3Rs232::DelayControls() const {
 }
 
 void CPageView3Rs232::UpdateData(bool saveAndValidate) {
-    if (saveAndValidate) {
-        m_nFormat = m_groupFormat->checkedId();
-        m_nEndChar = m_groupEndChar->checkedId();
-    } else {
-        CheckGroupButton(m_groupFormat, m_nFormat);
-        CheckGroupButton(m_groupEndChar, m_nEndChar);
-    }
-}
-
-void CPageView3Rs232::ShowEndCharControls(bool show) {
-    for (QWidget* w : {static_cast<QWidget*>(m_staticEndChar), static_cast<QWidget*>(m_radioEndNone),
-                       static_cast<QWidget*>(m_radioEndCr), static_cast<QWidget*>(m_radioEndCrLf)})
-        w->setVisible(show);
-}
-
-void CPageView3Rs232::SetTypingMode(int format) {
-    m_editData->m_bHexMode = format == CRS232LibFun::kFormatHex;
+    if (saveAndValidate)
+        m_data->Read();
+    else
+        m_data->Write();
 }
 
 // ----- send mode and serial settings
@@ -203,37 +170,19 @@ void CPageView3Rs232::OnCbnSelchangeComboActive() {
 }
 
 void CPageView3Rs232::OnCbnSelchangeComboDataBit() {
-    Fill(m_comboParity,
-         ComboText(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits : serialtext::kParities);
+    FillCombo(m_comboParity,
+              ComboText(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits : serialtext::kParities);
     m_comboParity->setCurrentIndex(0);
 }
 
 // ----- data
 
 void CPageView3Rs232::OnBnClickedRadioAscii() {
-    if (m_nFormat != CRS232LibFun::kFormatAscii) {
-        // Hex is not turned back into text.
-        m_editData->clear();
-        ShowEndCharControls(true);
-    }
-    m_editData->m_bHexMode = false;
-    UpdateData(true);
+    m_data->OnAsciiClicked();
 }
 
 void CPageView3Rs232::OnBnClickedRadioHex() {
-    if (m_nFormat != CRS232LibFun::kFormatHex) {
-        UpdateData(true);
-        AsciiToHex();
-        ShowEndCharControls(false);
-    }
-    m_editData->m_bHexMode = true;
-    UpdateData(true);
-}
-
-void CPageView3Rs232::AsciiToHex() {
-    UpdateData(true);
-    if (const std::optional<std::string> hex = serialtext::AsciiToHex(EditText(m_editData), m_nEndChar))
-        SetEditText(m_editData, *hex);
+    m_data->OnHexClicked(false);
 }
 
 void CPageView3Rs232::OnBnClickedClear() {
@@ -242,37 +191,23 @@ void CPageView3Rs232::OnBnClickedClear() {
 
 // ----- libraries
 
-CPageView3Rs232::LibraryLoad CPageView3Rs232::LoadLibrary(const std::string& name) {
+serialtext::LibraryLoad CPageView3Rs232::LoadLibrary(const std::string& name) {
     m_rsLib = CRS232LibSet();
     // A name that is no plain file name names no file of the Library folder.
     if (!IsPlainFileName(name))
-        return LibraryLoad::kMissing;
-    try {
-        return m_rsLib.LoadFromFile(GetLibraryFilePath(name + ".rss")) ? LibraryLoad::kLoaded
-                                                                       : LibraryLoad::kMissing;
-    } catch (const CArchiveException&) {
-        return LibraryLoad::kDamaged;
-    }
+        return serialtext::LibraryLoad::kMissing;
+    return serialtext::LoadLibraryFile(m_rsLib, GetLibraryFilePath(name + ".rss"));
 }
 
 void CPageView3Rs232::OnBnClickedChangeLib() {
-    prompt::FileRequest request;
-    request.folder = GetLibraryPath();
-    request.filter = QStringLiteral("FILE(*.rss)");
-    request.defaultSuffix = QStringLiteral("rss");
-    const std::optional<QString> path = prompt::ChooseFile(request);
+    const std::optional<QString> path = serialtext::ChooseLibraryFile();
     if (!path)
         return;
     m_editLibName->clear();
     m_comboLibFunction->clear();
     m_rsLib = CRS232LibSet();
-    bool loaded = false;
-    try {
-        loaded = m_rsLib.LoadFromFile(*path);
-    } catch (const CArchiveException&) {
-        loaded = false; // damaged: refused like a file that cannot be read
-    }
-    if (!loaded) {
+    // A damaged file is refused like one that cannot be read.
+    if (serialtext::LoadLibraryFile(m_rsLib, *path) != serialtext::LibraryLoad::kLoaded) {
         prompt::MessageBox("The File is already destroyed");
         return;
     }
@@ -299,7 +234,7 @@ bool CPageView3Rs232::LookupLibFunction() {
         prompt::MessageBox("No Such Lib");
         return false;
     }
-    if (LoadLibrary(library) != LibraryLoad::kLoaded) {
+    if (LoadLibrary(library) != serialtext::LibraryLoad::kLoaded) {
         prompt::MessageBox("the lib is destroyed");
         return false;
     }
@@ -319,14 +254,14 @@ void CPageView3Rs232::OnCbnSelchangeComboLibFunction() {
     SelectByText(m_comboBaud, m_rsFun.m_strBaud);
     SelectByText(m_comboDataBit, m_rsFun.m_strDataBits);
     SelectByText(m_comboStopBit, m_rsFun.m_strStopBits);
-    SelectParity(m_comboParity, m_rsFun.m_strParity);
+    SelectParity(m_comboParity, m_rsFun.m_strParity, false);
     const bool ascii = m_rsFun.m_nFormat == CRS232LibFun::kFormatAscii;
-    ShowEndCharControls(ascii);
+    m_data->ShowEndChar(ascii);
     m_nFormat = ascii ? CRS232LibFun::kFormatAscii : CRS232LibFun::kFormatHex;
     m_nEndChar = m_rsFun.m_nEndChar;
     SetEditText(m_editData, m_rsFun.GetDataText());
     UpdateData(false);
-    SetTypingMode(m_nFormat);
+    m_data->SetTypingMode(m_nFormat);
     update();
 }
 
@@ -415,16 +350,16 @@ void CPageView3Rs232::LoadEvent(std::string text) {
 
     m_comboLibFunction->clear();
     switch (LoadLibrary(library)) {
-    case LibraryLoad::kLoaded:
+    case serialtext::LibraryLoad::kLoaded:
         for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
             AddSortedItem(m_comboLibFunction, cp936::ToUnicode(fun.m_strName));
         break;
-    case LibraryLoad::kDamaged:
+    case serialtext::LibraryLoad::kDamaged:
         // A missing or unreadable library goes unmentioned; a damaged one
         // would otherwise look like a library without functions.
         prompt::MessageBox("the lib is destroyed");
         break;
-    case LibraryLoad::kMissing:
+    case serialtext::LibraryLoad::kMissing:
         break;
     }
     m_comboLibFunction->setCurrentIndex(-1);
@@ -436,10 +371,10 @@ void CPageView3Rs232::LoadEvent(std::string text) {
     if (const auto stop = serialtext::TextOfCode(serialtext::kStopBits, event.GetRsStopBits()))
         SelectByText(m_comboStopBit, *stop);
     if (const auto parity = serialtext::TextOfCode(serialtext::kParities, event.GetRsParity()))
-        SelectParity(m_comboParity, *parity);
+        SelectParity(m_comboParity, *parity, false);
 
     const bool ascii = FieldNumber(event.GetRsFormat()) == 0;
-    ShowEndCharControls(ascii);
+    m_data->ShowEndChar(ascii);
     m_nFormat = ascii ? CRS232LibFun::kFormatAscii : CRS232LibFun::kFormatHex;
     m_nEndChar = FieldInt(event.GetRsEndChar());
 
@@ -456,6 +391,6 @@ void CPageView3Rs232::LoadEvent(std::string text) {
     ShowSendModeControls(FieldInt(event.GetRsSendMode()), RepeatControls(), DelayControls());
 
     UpdateData(false);
-    SetTypingMode(m_nFormat);
+    m_data->SetTypingMode(m_nFormat);
     update();
 }

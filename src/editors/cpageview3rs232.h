@@ -12,12 +12,15 @@
 // they stand and the data edit holds what is sent.
 
 #include "editors/eventpage.h"
+#include "editors/serialdatacontrols.h"
+#include "editors/serialeventtext.h"
 #include "editors/slidereditpair.h"
 #include "model/crs232libfun.h"
 #include "model/crs232libset.h"
 
+#include <memory>
+
 class CRS232Edit;
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -96,20 +99,13 @@ protected:
 
 private:
     void OnInitDialog();
-    // The data edit's text as hex pairs (see serialtext::AsciiToHex).
-    void AsciiToHex();
     void StoreCurrentKeyAction();
-    void ShowEndCharControls(bool show);
-    // The data edit takes hex digits only while the format is hex.
-    void SetTypingMode(int format);
-    enum class LibraryLoad { kLoaded, kMissing, kDamaged };
     // The library file Library/<name>.rss into m_rsLib (emptied first).
-    LibraryLoad LoadLibrary(const std::string& name);
+    serialtext::LibraryLoad LoadLibrary(const std::string& name);
     // A port and a send mode are chosen; else "no selecte port".
     bool CheckSelections();
     std::array<QWidget*, 3> RepeatControls() const;
     std::array<QWidget*, 3> DelayControls() const;
 
-    QButtonGroup* m_groupFormat;
-    QButtonGroup* m_groupEndChar;
+    std::unique_ptr<SerialDataControls> m_data;
 };

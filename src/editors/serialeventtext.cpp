@@ -1,5 +1,7 @@
 #include "editors/serialeventtext.h"
 
+#include "platform/programpaths.h"
+#include "platform/prompter.h"
 #include "platform/textutil.h"
 
 #include <algorithm>
@@ -120,5 +122,21 @@ const PortTable kComparePortTable = {{
     {{true, true, false}, false, kOnlyPort3},
     {{true, true, false}, true, kOnlyPort3},
 }};
+
+LibraryLoad LoadLibraryFile(CRS232LibSet& lib, const QString& path) {
+    try {
+        return lib.LoadFromFile(path) ? LibraryLoad::kLoaded : LibraryLoad::kMissing;
+    } catch (const CArchiveException&) {
+        return LibraryLoad::kDamaged;
+    }
+}
+
+std::optional<QString> ChooseLibraryFile() {
+    prompt::FileRequest request;
+    request.folder = GetLibraryPath();
+    request.filter = QStringLiteral("FILE(*.rss)");
+    request.defaultSuffix = QStringLiteral("rss");
+    return prompt::ChooseFile(request);
+}
 
 } // namespace serialtext

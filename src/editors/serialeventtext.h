@@ -2,12 +2,14 @@
 // What the RS232 page, the Compare page and the RS232 library editor share
 // without a widget: the serial setting lists, ASCII data turned into hex
 // pairs, a library function's data bytes from the data edit's text, the
-// UART and UCMP event texts from field values, and which ports the port
-// mode takes away from the two pages.
+// UART and UCMP event texts from field values, which ports the port mode
+// takes away from the two pages, and reading RS232 library files.
 
 #include "editors/portrule.h"
 #include "model/crs232libfun.h"
+#include "model/crs232libset.h"
 
+#include <QString>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -97,5 +99,13 @@ std::string ComposeUcmpText(const UcmpFields& fields);
 // Compare page (see PortRefusal).
 extern const PortTable kRs232PortTable;
 extern const PortTable kComparePortTable;
+
+enum class LibraryLoad { kLoaded, kMissing, kDamaged };
+// Reads the RS232 library file into `lib`. A file that cannot be read
+// counts as missing; a damaged one leaves `lib` as it was. Never throws.
+LibraryLoad LoadLibraryFile(CRS232LibSet& lib, const QString& path);
+// The open-file dialog for an RS232 library file, starting in the Library
+// folder; nothing when the user cancelled.
+std::optional<QString> ChooseLibraryFile();
 
 } // namespace serialtext

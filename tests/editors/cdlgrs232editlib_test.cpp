@@ -2,6 +2,7 @@
 #include "editors/cdlgnewname.h"
 #include "editors/cdlgrs232editlib.h"
 #include "platform/programpaths.h"
+#include "rs232libraryfile.h"
 #include "support/comboinput.h"
 #include "support/filecontent.h"
 #include "support/modalwait.h"
@@ -21,22 +22,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-// One function record of a library file, written out by hand: five strings,
-// format, end character and length as 32-bit integers, 33 data bytes.
-std::string Record(const std::string& name, const std::string& baud, const std::string& dataBits,
-                   const std::string& stopBits, const std::string& parity, char format, char endChar,
-                   char length, const std::string& data) {
-    std::string r;
-    for (const std::string* s : {&name, &baud, &dataBits, &stopBits, &parity})
-        r += char(s->size()) + *s;
-    r += std::string{format, 0, 0, 0, endChar, 0, 0, 0, length, 0, 0, 0};
-    return r + data + std::string(33 - data.size(), '\0');
-}
-
-std::string Library(const std::string& name, char count, const std::string& records) {
-    return char(name.size()) + name + std::string{count, 0, 0, 0} + records;
-}
 
 class Rs232EditLib : public ::testing::Test {
 protected:
@@ -80,7 +65,7 @@ protected:
     std::unique_ptr<CDlgRs232EditLib> m_dlg;
 };
 
-const std::string kPwr = Record("PWR", "9600", "8", "1", "NONE", 0, 1, 5, "PWON\x0d");
+const std::string kPwr = Rs232Record("PWR", "9600", "8", "1", "NONE", 0, 1, 5, "PWON\x0d");
 
 } // namespace
 
@@ -132,7 +117,7 @@ TEST_F(Rs232EditLib, NewLibraryAndFunctionSaveTheExactFileAndShowAgain) {
     Click(dlg.m_radioEndCr);
     Click(dlg.m_btnSaveEdit);
     EXPECT_TRUE(m_prompter.Texts().empty()) << m_prompter.Texts()[0];
-    EXPECT_EQ(ReadFileBytes(LibFile("TV.rss")), Library("TV", 1, kPwr));
+    EXPECT_EQ(ReadFileBytes(LibFile("TV.rss")), Rs232Library("TV", 1, kPwr));
 
     CDlgRs232EditLib& again = Open("TV", "PWR");
     EXPECT_EQ(again.m_editLibName->text(), QString("TV"));
@@ -143,10 +128,10 @@ TEST_F(Rs232EditLib, NewLibraryAndFunctionSaveTheExactFileAndShowAgain) {
 }
 
 TEST_F(Rs232EditLib, AFunctionOfEachFormatShowsWithItsSettings) {
-    WriteLib("Proj.rss", Library("Proj", 3,
-                                 Record("on", "19200", "7", "2", "EVEN", 0, 2, 4, "AB\x0d\x0a") +
-                                     Record("hexed", "4800", "8", "1", "ODD", 1, 0, 2, "\x0a\xff") +
-                                     Record("b", "9600", "8", "1.5", "NONE", 0, 0, 1, "b")));
+    WriteLib("Proj.rss", Rs232Library("Proj", 3,
+                                      Rs232Record("on", "19200", "7", "2", "EVEN", 0, 2, 4, "AB\x0d\x0a") +
+                                          Rs232Record("hexed", "4800", "8", "1", "ODD", 1, 0, 2, "\x0a\xff") +
+                                          Rs232Record("b", "9600", "8", "1.5", "NONE", 0, 0, 1, "b")));
     CDlgRs232EditLib& dlg = Open(" Proj ", "hexed");
     EXPECT_EQ(ComboEntries(dlg.m_comboFunction), (QStringList{"b", "hexed", "on"}));
     EXPECT_EQ(dlg.m_comboFunction->currentText(), QString("hexed"));
@@ -175,9 +160,9 @@ TEST_F(Rs232EditLib, AFunctionOfEachFormatShowsWithItsSettings) {
 }
 
 TEST_F(Rs232EditLib, WithoutAFunctionNameTheFirstInSortedOrderShows) {
-    WriteLib("L.rss", Library("L", 2,
-                              Record("b", "9600", "8", "1", "NONE", 0, 0, 1, "B") +
-                                  Record("a", "2400", "8", "1", "NONE", 0, 0, 1, "A")));
+    WriteLib("L.rss", Rs232Library("L", 2,
+                                   Rs232Record("b", "9600", "8", "1", "NONE", 0, 0, 1, "B") +
+                                       Rs232Record("a", "2400", "8", "1", "NONE", 0, 0, 1, "A")));
     CDlgRs232EditLib& dlg = Open("L", "");
     EXPECT_EQ(ComboEntries(dlg.m_comboFunction), (QStringList{"a", "b"}));
     EXPECT_EQ(dlg.m_comboFunction->currentText(), QString("a"));
@@ -228,7 +213,7 @@ TEST_F(Rs232EditLib, FormatRadiosConvertAndFilter) {
 }
 
 TEST_F(Rs232EditLib, AsciiClickedOnAListedAsciiFunctionShowsItAgain) {
-    WriteLib("L.rss", Library("L", 1, kPwr));
+    WriteLib("L.rss", Rs232Library("L", 1, kPwr));
     CDlgRs232EditLib& dlg = Open("L", "PWR");
     Click(dlg.m_radioHex);
     EXPECT_EQ(Data(dlg), QString("50 57 4f 4e 0d"));
@@ -246,7 +231,7 @@ TEST_F(Rs232EditLib, HexDataIsSavedAsBytes) {
     const Case cases[] = {
         {"1 2 3", 3, "\x01\x02\x03"}, {"123 45", 2, "\x12\x45"}, {"  ", 0, ""}, {"ff 0A", 2, "\xff\x0a"}};
     for (const Case& c : cases) {
-        WriteLib("L.rss", Library("L", 1, kPwr));
+        WriteLib("L.rss", Rs232Library("L", 1, kPwr));
         CDlgRs232EditLib& dlg = Open("L", "PWR");
         Click(dlg.m_radioHex);
         Click(dlg.m_btnClear);
@@ -255,14 +240,14 @@ TEST_F(Rs232EditLib, HexDataIsSavedAsBytes) {
         Click(dlg.m_btnSaveEdit);
         // The end character stays as the radios hold it, adding no bytes.
         EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
-                  Library("L", 1, Record("PWR", "9600", "8", "1", "NONE", 1, 1, c.length, c.data)))
+                  Rs232Library("L", 1, Rs232Record("PWR", "9600", "8", "1", "NONE", 1, 1, c.length, c.data)))
             << c.typed;
     }
 }
 
 TEST_F(Rs232EditLib, SaveRewritesOnlyTheListedFunctionFromTheControls) {
-    const std::string b = Record("b", "9600", "8", "1", "NONE", 0, 0, 1, "B");
-    WriteLib("L.rss", Library("L", 2, kPwr + b));
+    const std::string b = Rs232Record("b", "9600", "8", "1", "NONE", 0, 0, 1, "B");
+    WriteLib("L.rss", Rs232Library("L", 2, kPwr + b));
     CDlgRs232EditLib& dlg = Open("L", "b");
     ChooseEntry(dlg.m_comboBaud, QString("115200"));
     ChooseEntry(dlg.m_comboDataBit, QString("7"));
@@ -272,9 +257,10 @@ TEST_F(Rs232EditLib, SaveRewritesOnlyTheListedFunctionFromTheControls) {
     dlg.m_editData->setText(QString(40, 'x'));
     Click(dlg.m_radioEndCrLf);
     Click(dlg.m_btnSaveEdit);
-    EXPECT_EQ(ReadFileBytes(LibFile("L.rss")), Library("L", 2,
-                                                       kPwr + Record("b", "115200", "7", "2", "ODD", 0, 2, 32,
-                                                                     std::string(30, 'x') + "\x0d\x0a")));
+    EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
+              Rs232Library("L", 2,
+                           kPwr + Rs232Record("b", "115200", "7", "2", "ODD", 0, 2, 32,
+                                              std::string(30, 'x') + "\x0d\x0a")));
 
     ChooseEntry(dlg.m_comboDataBit, QString("8"));
     EXPECT_EQ(ComboEntries(dlg.m_comboParity), (QStringList{"NONE", "ODD", "EVEN"}));
@@ -282,7 +268,7 @@ TEST_F(Rs232EditLib, SaveRewritesOnlyTheListedFunctionFromTheControls) {
 }
 
 TEST_F(Rs232EditLib, AFunctionStoredWithNoParityShowsItAfterSevenBitsWereChosen) {
-    WriteLib("L.rss", Library("L", 2, Record("a", "9600", "7", "1", "EVEN", 0, 0, 1, "A") + kPwr));
+    WriteLib("L.rss", Rs232Library("L", 2, Rs232Record("a", "9600", "7", "1", "EVEN", 0, 0, 1, "A") + kPwr));
     CDlgRs232EditLib& dlg = Open("L", "a");
     ChooseEntry(dlg.m_comboDataBit, QString("7"));
     ChooseEntry(dlg.m_comboFunction, QString("PWR"));
@@ -291,13 +277,13 @@ TEST_F(Rs232EditLib, AFunctionStoredWithNoParityShowsItAfterSevenBitsWereChosen)
     // So saving it keeps its parity.
     Click(dlg.m_btnSaveEdit);
     EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
-              Library("L", 2, Record("a", "9600", "7", "1", "EVEN", 0, 0, 1, "A") + kPwr));
+              Rs232Library("L", 2, Rs232Record("a", "9600", "7", "1", "EVEN", 0, 0, 1, "A") + kPwr));
 }
 
 TEST_F(Rs232EditLib, DeletingFunctionsStaysInMemoryUntilASave) {
-    const std::string a = Record("a", "9600", "8", "1", "NONE", 0, 0, 1, "A");
-    const std::string b = Record("b", "2400", "8", "1", "NONE", 0, 0, 1, "B");
-    WriteLib("L.rss", Library("L", 2, a + b));
+    const std::string a = Rs232Record("a", "9600", "8", "1", "NONE", 0, 0, 1, "A");
+    const std::string b = Rs232Record("b", "2400", "8", "1", "NONE", 0, 0, 1, "B");
+    WriteLib("L.rss", Rs232Library("L", 2, a + b));
     CDlgRs232EditLib& dlg = Open("L", "a");
     Click(dlg.m_btnDeleteFunction);
     EXPECT_EQ(ComboEntries(dlg.m_comboFunction), QStringList{"b"});
@@ -313,7 +299,7 @@ TEST_F(Rs232EditLib, DeletingFunctionsStaysInMemoryUntilASave) {
     EXPECT_EQ(dlg.m_rsLib.m_nCount, 0);
     Click(dlg.m_btnSaveEdit);
     EXPECT_EQ(m_prompter.Texts(), Strings{"Please Create a new function name"});
-    EXPECT_EQ(ReadFileBytes(LibFile("L.rss")), Library("L", 2, a + b));
+    EXPECT_EQ(ReadFileBytes(LibFile("L.rss")), Rs232Library("L", 2, a + b));
 }
 
 TEST_F(Rs232EditLib, SaveChecksComeInOrder) {
@@ -324,7 +310,7 @@ TEST_F(Rs232EditLib, SaveChecksComeInOrder) {
     EXPECT_TRUE(m_prompter.FileRequests().empty());
 
     // A name the list cannot hold as it is stored is not found again.
-    WriteLib("Odd.rss", Library("Odd", 1, Record("\xff", "9600", "8", "1", "NONE", 0, 0, 1, "A")));
+    WriteLib("Odd.rss", Rs232Library("Odd", 1, Rs232Record("\xff", "9600", "8", "1", "NONE", 0, 0, 1, "A")));
     m_prompter.Clear();
     CDlgRs232EditLib& odd = Open("Odd", "");
     Click(odd.m_btnSaveEdit);
@@ -332,7 +318,7 @@ TEST_F(Rs232EditLib, SaveChecksComeInOrder) {
 }
 
 TEST_F(Rs232EditLib, NewFunctionRefusesATakenNameAndTakesTheControls) {
-    WriteLib("L.rss", Library("L", 1, kPwr));
+    WriteLib("L.rss", Rs232Library("L", 1, kPwr));
     CDlgRs232EditLib& dlg = Open("L", "PWR");
     bool refused = false;
     OnModalOf<CDlgNewName>([&](CDlgNewName* prompt) {
@@ -359,7 +345,7 @@ TEST_F(Rs232EditLib, NewFunctionRefusesATakenNameAndTakesTheControls) {
 }
 
 TEST_F(Rs232EditLib, SaveNameAsKeepsTheStoredName) {
-    WriteLib("L.rss", Library("L", 1, kPwr));
+    WriteLib("L.rss", Rs232Library("L", 1, kPwr));
     CDlgRs232EditLib& dlg = Open("L", "PWR");
     dlg.m_editData->setText("OFF");
     m_prompter.QueueFile(LibFile("Copy.rss"));
@@ -369,9 +355,9 @@ TEST_F(Rs232EditLib, SaveNameAsKeepsTheStoredName) {
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.folder, GetLibraryPath());
     EXPECT_EQ(request.defaultSuffix, QString("rss"));
-    const std::string off = Record("PWR", "9600", "8", "1", "NONE", 0, 1, 4, "OFF\x0d");
-    EXPECT_EQ(ReadFileBytes(LibFile("Copy.rss")), Library("L", 1, off));
-    EXPECT_EQ(ReadFileBytes(LibFile("L.rss")), Library("L", 1, kPwr));
+    const std::string off = Rs232Record("PWR", "9600", "8", "1", "NONE", 0, 1, 4, "OFF\x0d");
+    EXPECT_EQ(ReadFileBytes(LibFile("Copy.rss")), Rs232Library("L", 1, off));
+    EXPECT_EQ(ReadFileBytes(LibFile("L.rss")), Rs232Library("L", 1, kPwr));
 
     // Opened from the copy, Save Edit writes the file of the stored name.
     m_prompter.QueueFile(LibFile("Copy.rss"));
@@ -381,8 +367,8 @@ TEST_F(Rs232EditLib, SaveNameAsKeepsTheStoredName) {
     dlg.m_editData->setText("ON");
     Click(dlg.m_btnSaveEdit);
     EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
-              Library("L", 1, Record("PWR", "9600", "8", "1", "NONE", 0, 1, 3, "ON\x0d")));
-    EXPECT_EQ(ReadFileBytes(LibFile("Copy.rss")), Library("L", 1, off));
+              Rs232Library("L", 1, Rs232Record("PWR", "9600", "8", "1", "NONE", 0, 1, 3, "ON\x0d")));
+    EXPECT_EQ(ReadFileBytes(LibFile("Copy.rss")), Rs232Library("L", 1, off));
 
     // Cancelled: nothing written, no message.
     Click(dlg.m_btnSaveNameAs);
@@ -391,10 +377,10 @@ TEST_F(Rs232EditLib, SaveNameAsKeepsTheStoredName) {
 
 TEST_F(Rs232EditLib, OpenLibShowsTheFirstFunctionOfTheChosenFile) {
     const QString elsewhere = m_xdg.Root() + "/other.rss";
-    ASSERT_TRUE(
-        WriteFileBytes(elsewhere, Library("Other", 2,
-                                          Record("z", "38400", "8", "1", "NONE", 1, 0, 1, "\x7f") +
-                                              Record("m", "57600", "8", "2", "ODD", 1, 0, 2, "\x01\x02"))));
+    ASSERT_TRUE(WriteFileBytes(
+        elsewhere, Rs232Library("Other", 2,
+                                Rs232Record("z", "38400", "8", "1", "NONE", 1, 0, 1, "\x7f") +
+                                    Rs232Record("m", "57600", "8", "2", "ODD", 1, 0, 2, "\x01\x02"))));
     CDlgRs232EditLib& dlg = Open();
     m_prompter.QueueFile(elsewhere);
     Click(dlg.m_btnOpenLib);
@@ -415,9 +401,9 @@ TEST_F(Rs232EditLib, OpenLibShowsTheFirstFunctionOfTheChosenFile) {
 }
 
 TEST_F(Rs232EditLib, DamagedAndMissingLibrariesAreRefused) {
-    const std::string whole = Library("L", 1, kPwr);
+    const std::string whole = Rs232Library("L", 1, kPwr);
     WriteLib("Cut.rss", whole.substr(0, whole.size() - 1));
-    WriteLib("Count.rss", Library("L", 3, kPwr + kPwr));
+    WriteLib("Count.rss", Rs232Library("L", 3, kPwr + kPwr));
 
     CDlgRs232EditLib& missing = Open("Nowhere", "PWR");
     EXPECT_TRUE(m_prompter.Texts().empty()) << "a missing library is not reported";
@@ -438,24 +424,24 @@ TEST_F(Rs232EditLib, DamagedAndMissingLibrariesAreRefused) {
     EXPECT_EQ(dlg.m_editLibName->text(), QString());
     EXPECT_EQ(dlg.m_comboFunction->count(), 0);
     EXPECT_TRUE(dlg.m_rsLib.m_arrFunctions.empty());
-    EXPECT_EQ(ReadFileBytes(LibFile("Count.rss")), Library("L", 3, kPwr + kPwr));
+    EXPECT_EQ(ReadFileBytes(LibFile("Count.rss")), Rs232Library("L", 3, kPwr + kPwr));
 }
 
 TEST_F(Rs232EditLib, ASaveThatCannotHappenIsReported) {
     // A stored name that is no plain file name would write elsewhere.
     const QString elsewhere = m_xdg.Root() + "/escape.rss";
-    ASSERT_TRUE(WriteFileBytes(elsewhere, Library("../escape", 1, kPwr)));
+    ASSERT_TRUE(WriteFileBytes(elsewhere, Rs232Library("../escape", 1, kPwr)));
     CDlgRs232EditLib& dlg = Open();
     m_prompter.QueueFile(elsewhere);
     Click(dlg.m_btnOpenLib);
     dlg.m_editData->setText("X");
     Click(dlg.m_btnSaveEdit);
     EXPECT_EQ(m_prompter.Texts(), Strings{"The name can not be used as a file name"});
-    EXPECT_EQ(ReadFileBytes(elsewhere), Library("../escape", 1, kPwr));
+    EXPECT_EQ(ReadFileBytes(elsewhere), Rs232Library("../escape", 1, kPwr));
 
     // A file that cannot be written.
     m_prompter.Clear();
-    WriteLib("L.rss", Library("L", 1, kPwr));
+    WriteLib("L.rss", Rs232Library("L", 1, kPwr));
     CDlgRs232EditLib& other = Open("L", "PWR");
     m_prompter.QueueFile(m_xdg.Root() + "/no/such/folder/x.rss");
     Click(other.m_btnSaveNameAs);

@@ -6,6 +6,7 @@
 #include "editors/cpageview3rs232.h"
 #include "editors/eventpagefactory.h"
 #include "eventpagefixture.h"
+#include "rs232libraryfile.h"
 #include "support/comboinput.h"
 #include "support/filecontent.h"
 
@@ -20,24 +21,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// An .rss function record: five strings, format, end character and length
-// as 32-bit integers, 33 data bytes.
-std::string Record(const std::string& name, const std::string& baud, const std::string& dataBits,
-                   const std::string& stopBits, const std::string& parity, char format, char endChar,
-                   char length, const std::string& data) {
-    std::string r;
-    for (const std::string* s : {&name, &baud, &dataBits, &stopBits, &parity})
-        r += char(s->size()) + *s;
-    r += std::string{format, 0, 0, 0, endChar, 0, 0, 0, length, 0, 0, 0};
-    return r + data + std::string(33 - data.size(), '\0');
-}
-
-std::string Library(const std::string& name, char count, const std::string& records) {
-    return char(name.size()) + name + std::string{count, 0, 0, 0} + records;
-}
-
-const std::string kPowerOn = Record("Power On", "19200", "7", "2", "EVEN", 0, 1, 5, "PWON\x0d");
-const std::string kInput = Record("input", "4800", "8", "1.5", "NONE", 1, 0, 3, "\x01\xa0\x0f");
+const std::string kPowerOn = Rs232Record("Power On", "19200", "7", "2", "EVEN", 0, 1, 5, "PWON\x0d");
+const std::string kInput = Rs232Record("input", "4800", "8", "1.5", "NONE", 1, 0, 3, "\x01\xa0\x0f");
 
 class Rs232PageTest : public EventPageTest {
 protected:
@@ -365,7 +350,7 @@ TEST_F(Rs232PageTest, ReloadingPutsTheFieldsBack) {
 }
 
 TEST_F(Rs232PageTest, ALibraryFunctionFillsTheControls) {
-    WriteLibrary("Proj.rss", Library("Proj", 2, kPowerOn + kInput));
+    WriteLibrary("Proj.rss", Rs232Library("Proj", 2, kPowerOn + kInput));
     CravloDlg& dlg = StartWithAction();
     CPageView3Rs232* page = Page();
     dlg.SelectEventPage(kPageRs232);
@@ -406,9 +391,9 @@ TEST_F(Rs232PageTest, ALibraryFunctionFillsTheControls) {
 }
 
 TEST_F(Rs232PageTest, LookupFailuresAreNamed) {
-    WriteLibrary("Proj.rss", Library("Proj", 2, kPowerOn + kInput));
-    WriteLibrary("Empty.rss", Library("Empty", 0, ""));
-    WriteLibrary("renamed.rss", Library("Stored", 1, kInput));
+    WriteLibrary("Proj.rss", Rs232Library("Proj", 2, kPowerOn + kInput));
+    WriteLibrary("Empty.rss", Rs232Library("Empty", 0, ""));
+    WriteLibrary("renamed.rss", Rs232Library("Stored", 1, kInput));
     CravloDlg& dlg = Start();
     CPageView3Rs232* page = Page();
     dlg.SelectEventPage(kPageRs232);
@@ -423,14 +408,14 @@ TEST_F(Rs232PageTest, LookupFailuresAreNamed) {
     // The library changed after it was read onto the page.
     m_prompter.Clear();
     ChangeLib(page, "Proj.rss");
-    WriteLibrary("Proj.rss", Library("Proj", 1, kInput));
+    WriteLibrary("Proj.rss", Rs232Library("Proj", 1, kInput));
     ChooseEntry(page->m_comboLibFunction, QString("Power On"));
     EXPECT_EQ(m_prompter.Texts(), Strings{"No Such Function"});
     EXPECT_EQ(page->m_editData->text(), QString("01 a0 0f")) << "the controls keep their values";
 
     // A damaged file.
     m_prompter.Clear();
-    const std::string whole = Library("Proj", 1, kInput);
+    const std::string whole = Rs232Library("Proj", 1, kInput);
     WriteLibrary("Proj.rss", whole.substr(0, whole.size() - 5));
     ChooseEntry(page->m_comboLibFunction, QString("input"));
     EXPECT_EQ(m_prompter.Texts(), Strings{"the lib is destroyed"});
@@ -450,7 +435,7 @@ TEST_F(Rs232PageTest, LookupFailuresAreNamed) {
 }
 
 TEST_F(Rs232PageTest, EditLibOpensTheEditorOnThePagesLibraryAndFunction) {
-    WriteLibrary("Proj.rss", Library("Proj", 2, kPowerOn + kInput));
+    WriteLibrary("Proj.rss", Rs232Library("Proj", 2, kPowerOn + kInput));
     CravloDlg& dlg = Start();
     CPageView3Rs232* page = Page();
     dlg.SelectEventPage(kPageRs232);
