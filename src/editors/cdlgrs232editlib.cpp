@@ -5,6 +5,7 @@
 #include "controls/radiogroup.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgnewname.h"
+#include "editors/libraryfiles.h"
 #include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
 #include "platform/codepage.h"
@@ -182,13 +183,13 @@ void CDlgRs232EditLib::LoadLibAndSelect(const std::string& library, const std::s
     // would reach outside the Library folder, so it counts as missing.
     if (lib.empty() || !IsPlainFileName(lib))
         return;
-    switch (serialtext::LoadLibraryFile(m_rsLib, GetLibraryFilePath(lib + ".rss"))) {
-    case serialtext::LibraryLoad::kLoaded:
+    switch (ReadLibraryFile(m_rsLib, GetLibraryFilePath(lib + ".rss"))) {
+    case LibraryRead::Loaded:
         break;
-    case serialtext::LibraryLoad::kDamaged:
+    case LibraryRead::Damaged:
         prompt::MessageBox("Can Not Open The File");
         return;
-    case serialtext::LibraryLoad::kMissing:
+    case LibraryRead::Unreadable:
         return;
     }
     m_editLibName->setText(ToQ(m_rsLib.m_strName));
@@ -282,14 +283,14 @@ void CDlgRs232EditLib::OnBnClickedRadioHex() {
 }
 
 void CDlgRs232EditLib::OnBnClickedOpenLib() {
-    const std::optional<QString> path = serialtext::ChooseLibraryFile();
+    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("rss"), false);
     if (!path)
         return;
     m_editLibName->clear();
     m_comboFunction->clear();
     m_rsLib = CRS232LibSet();
     // A damaged file is refused like one that cannot be read.
-    if (serialtext::LoadLibraryFile(m_rsLib, *path) != serialtext::LibraryLoad::kLoaded) {
+    if (ReadLibraryFile(m_rsLib, *path) != LibraryRead::Loaded) {
         prompt::MessageBox("Can Not Open The File");
         return;
     }
@@ -414,11 +415,6 @@ void CDlgRs232EditLib::OnBnClickedSaveEdit() {
 void CDlgRs232EditLib::OnBnClickedSaveNameAs() {
     if (!RewriteListedFunction())
         return;
-    prompt::FileRequest request;
-    request.save = true;
-    request.folder = GetLibraryPath();
-    request.filter = QStringLiteral("*.rss");
-    request.defaultSuffix = QStringLiteral("rss");
-    if (const std::optional<QString> path = prompt::ChooseFile(request))
+    if (const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("rss"), true))
         WriteLibrary(*path);
 }

@@ -66,8 +66,6 @@ public:
     std::string m_strFuncEntry;  // the entry found by the last lookup
     QPushButton* m_btnChangeLib; // 1045
     QPushButton* m_btnEditLib;   // 1044
-    QPushButton* m_btnAdd;       // 1093
-    QPushButton* m_btnEdit;      // 1094
     std::unique_ptr<SliderEditPair> m_repeat;
     std::unique_ptr<SliderEditPair> m_delay;
 

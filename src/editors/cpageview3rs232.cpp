@@ -5,6 +5,7 @@
 #include "controls/radiogroup.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgrs232editlib.h"
+#include "editors/libraryfiles.h"
 #include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
 #include "model/cqvmeventstr.h"
@@ -191,23 +192,23 @@ void CPageView3Rs232::OnBnClickedClear() {
 
 // ----- libraries
 
-serialtext::LibraryLoad CPageView3Rs232::LoadLibrary(const std::string& name) {
+LibraryRead CPageView3Rs232::LoadLibrary(const std::string& name) {
     m_rsLib = CRS232LibSet();
     // A name that is no plain file name names no file of the Library folder.
     if (!IsPlainFileName(name))
-        return serialtext::LibraryLoad::kMissing;
-    return serialtext::LoadLibraryFile(m_rsLib, GetLibraryFilePath(name + ".rss"));
+        return LibraryRead::Unreadable;
+    return ReadLibraryFile(m_rsLib, GetLibraryFilePath(name + ".rss"));
 }
 
 void CPageView3Rs232::OnBnClickedChangeLib() {
-    const std::optional<QString> path = serialtext::ChooseLibraryFile();
+    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("rss"), false);
     if (!path)
         return;
     m_editLibName->clear();
     m_comboLibFunction->clear();
     m_rsLib = CRS232LibSet();
     // A damaged file is refused like one that cannot be read.
-    if (serialtext::LoadLibraryFile(m_rsLib, *path) != serialtext::LibraryLoad::kLoaded) {
+    if (ReadLibraryFile(m_rsLib, *path) != LibraryRead::Loaded) {
         prompt::MessageBox("The File is already destroyed");
         return;
     }
@@ -234,7 +235,7 @@ bool CPageView3Rs232::LookupLibFunction() {
         prompt::MessageBox("No Such Lib");
         return false;
     }
-    if (LoadLibrary(library) != serialtext::LibraryLoad::kLoaded) {
+    if (LoadLibrary(library) != LibraryRead::Loaded) {
         prompt::MessageBox("the lib is destroyed");
         return false;
     }
@@ -350,16 +351,16 @@ void CPageView3Rs232::LoadEvent(std::string text) {
 
     m_comboLibFunction->clear();
     switch (LoadLibrary(library)) {
-    case serialtext::LibraryLoad::kLoaded:
+    case LibraryRead::Loaded:
         for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
             AddSortedItem(m_comboLibFunction, cp936::ToUnicode(fun.m_strName));
         break;
-    case serialtext::LibraryLoad::kDamaged:
+    case LibraryRead::Damaged:
         // A missing or unreadable library goes unmentioned; a damaged one
         // would otherwise look like a library without functions.
         prompt::MessageBox("the lib is destroyed");
         break;
-    case serialtext::LibraryLoad::kMissing:
+    case LibraryRead::Unreadable:
         break;
     }
     m_comboLibFunction->setCurrentIndex(-1);

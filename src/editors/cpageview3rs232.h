@@ -12,6 +12,7 @@
 // they stand and the data edit holds what is sent.
 
 #include "editors/eventpage.h"
+#include "editors/libraryfiles.h"
 #include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
 #include "editors/slidereditpair.h"
@@ -101,7 +102,7 @@ private:
     void OnInitDialog();
     void StoreCurrentKeyAction();
     // The library file Library/<name>.rss into m_rsLib (emptied first).
-    serialtext::LibraryLoad LoadLibrary(const std::string& name);
+    LibraryRead LoadLibrary(const std::string& name);
     // A port and a send mode are chosen; else "no selecte port".
     bool CheckSelections();
     std::array<QWidget*, 3> RepeatControls() const;

@@ -123,20 +123,4 @@ const PortTable kComparePortTable = {{
     {{true, true, false}, true, kOnlyPort3},
 }};
 
-LibraryLoad LoadLibraryFile(CRS232LibSet& lib, const QString& path) {
-    try {
-        return lib.LoadFromFile(path) ? LibraryLoad::kLoaded : LibraryLoad::kMissing;
-    } catch (const CArchiveException&) {
-        return LibraryLoad::kDamaged;
-    }
-}
-
-std::optional<QString> ChooseLibraryFile() {
-    prompt::FileRequest request;
-    request.folder = GetLibraryPath();
-    request.filter = QStringLiteral("FILE(*.rss)");
-    request.defaultSuffix = QStringLiteral("rss");
-    return prompt::ChooseFile(request);
-}
-
 } // namespace serialtext

@@ -100,12 +100,5 @@ std::string ComposeUcmpText(const UcmpFields& fields);
 extern const PortTable kRs232PortTable;
 extern const PortTable kComparePortTable;
 
-enum class LibraryLoad { kLoaded, kMissing, kDamaged };
-// Reads the RS232 library file into `lib`. A file that cannot be read
-// counts as missing; a damaged one leaves `lib` as it was. Never throws.
-LibraryLoad LoadLibraryFile(CRS232LibSet& lib, const QString& path);
-// The open-file dialog for an RS232 library file, starting in the Library
-// folder; nothing when the user cancelled.
-std::optional<QString> ChooseLibraryFile();
 
 } // namespace serialtext
