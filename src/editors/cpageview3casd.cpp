@@ -23,6 +23,7 @@ void SelectTextOrFirst(QComboBox* combo, const std::string& field) {
 CPageView3Casd::CPageView3Casd(QWidget* parent) : EventPage(parent) {
     AddLabel("Event Name:", 0, 12, 14, 54);
     m_editName = Place(new FittingEdit(this), 1090, 70, 12, 120, 14);
+    RefuseColons(m_editName);
     AddLabel("ID", 0, 12, 38, 54);
     m_comboId = AddCombo(1169, 70, 36, 60);
     AddLabel("Key No.", 0, 12, 62, 54);

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <algorithm>
 #include <climits>
 
@@ -66,10 +65,7 @@ CPageView3Cmp::CPageView3Cmp(QWidget* parent) : EventPage(parent) {
     m_btnAdd = AddButton("Add", 1025, 140, 118, 50, 14);
     m_btnEdit = AddButton("Edit", 1026, 196, 118, 50, 14);
 
-    // A colon would end the name's field early and shift every later field
-    // of the event text, which has no escape for it.
-    m_editEventName->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^:]*")), m_editEventName));
+    RefuseColons(m_editEventName);
 
     connect(m_radioAscii, &QRadioButton::clicked, this, &CPageView3Cmp::OnBnClickedRadioAscii);
     connect(m_radioHex, &QRadioButton::clicked, this, &CPageView3Cmp::OnBnClickedRadioHex);

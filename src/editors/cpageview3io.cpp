@@ -11,6 +11,7 @@
 CPageView3IO::CPageView3IO(QWidget* parent) : EventPage(parent) {
     AddLabel("Event Name:", 0, 12, 14, 54);
     m_editName = Place(new FittingEdit(this), 1090, 70, 12, 120, 14);
+    RefuseColons(m_editName);
     AddLabel("Port", 0, 12, 38, 54);
     m_comboPort = AddCombo(1113, 70, 36, 60);
     AddLabel("IO", 0, 12, 62, 54);

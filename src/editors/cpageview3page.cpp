@@ -9,6 +9,7 @@
 CPageView3Page::CPageView3Page(QWidget* parent) : EventPage(parent) {
     AddLabel("Event Name:", 0, 12, 14, 54);
     m_editName = AddEdit(1090, 70, 12, 120);
+    RefuseColons(m_editName);
     AddLabel("Page", 0, 12, 38, 54);
     m_comboPage = AddCombo(1126, 70, 36, 90);
     AddLabel("Active No.", 0, 12, 62, 54);

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSlider>
 #include <algorithm>
 #include <climits>
@@ -95,10 +94,7 @@ CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
     m_sliderDelay = AddSlider(1047, 128, 128, 90, 12);
     m_editDelay = AddEdit(1049, 220, 128, 26, 12);
 
-    // A colon would end the name's field early and shift every later field
-    // of the event text, which has no escape for it.
-    m_editEventName->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^:]*")), m_editEventName));
+    RefuseColons(m_editEventName);
 
     connect(m_comboActive, &QComboBox::activated, this, &CPageView3Rs232::OnCbnSelchangeComboActive);
     connect(m_btnEditLib, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedEditLib);

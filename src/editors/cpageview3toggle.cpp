@@ -15,6 +15,7 @@ constexpr int kButtonCount = 8;
 CPageView3Toggle::CPageView3Toggle(QWidget* parent) : EventPage(parent) {
     AddLabel("Event Name:", 0, 12, 14, 54);
     m_editName = AddEdit(1090, 70, 12, 120);
+    RefuseColons(m_editName);
     AddLabel("Button", 0, 12, 38, 54);
     m_comboButton = AddCombo(1130, 70, 36, 90);
     AddLabel("Toggle Start", 0, 12, 62, 54);

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 #include <QPushButton>
 #include <QSlider>
 
@@ -198,6 +199,27 @@ QLabel* EventPage::AddLabel(const char* text, int id, int x, int y, int width, i
 
 QComboBox* EventPage::AddCombo(int id, int x, int y, int width) {
     return Place(new QComboBox(this), id, x, y, width, kComboHeightDlu);
+}
+
+namespace {
+
+class NoColonValidator : public QValidator {
+public:
+    NoColonValidator(const QValidator* inner, QObject* parent) : QValidator(parent), m_inner(inner) {}
+    State validate(QString& input, int& pos) const override {
+        if (input.contains(QLatin1Char(':')))
+            return Invalid;
+        return m_inner ? m_inner->validate(input, pos) : Acceptable;
+    }
+
+private:
+    const QValidator* m_inner;
+};
+
+} // namespace
+
+void EventPage::RefuseColons(QLineEdit* edit) {
+    edit->setValidator(new NoColonValidator(edit->validator(), edit));
 }
 
 QLineEdit* EventPage::AddEdit(int id, int x, int y, int width, int height) {

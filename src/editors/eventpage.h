@@ -92,6 +92,11 @@ public:
     // without regard to case; none: the selection stays. True when found.
     static bool SelectByText(QComboBox* combo, const std::string& text);
     static void SetEditText(QLineEdit* edit, const std::string& text);
+    // Makes a name edit refuse the colon, typed or pasted: it separates the
+    // fields of an event text, which has no escape for it, so a colon in a
+    // name would shift every later field. Any validator the edit already has
+    // still applies.
+    static void RefuseColons(QLineEdit* edit);
     // The edit's text as the program's 8-bit text; `trimmed`: white space
     // removed at both ends.
     static std::string EditText(const QLineEdit* edit, bool trimmed = false);

@@ -1,7 +1,15 @@
 // The event page frame: the Add and Edit sequences with their messages, the
 // port availability rule, the slider-and-edit pairs, the send-mode controls
 // and the key filter.
+#include "controls/fittingedit.h"
+#include "editors/cpageview3casd.h"
+#include "editors/cpageview3cmp.h"
+#include "editors/cpageview3io.h"
+#include "editors/cpageview3page.h"
+#include "editors/cpageview3rs232.h"
+#include "editors/cpageview3toggle.h"
 #include "editors/eventpage.h"
+#include "editors/eventpagefactory.h"
 #include "editors/portrule.h"
 #include "editors/slidereditpair.h"
 #include "eventpagefixture.h"
@@ -316,5 +324,26 @@ TEST(EventPageFrameTest, DroppedKeysNeverReachThePageOrItsControls) {
         else
             EXPECT_EQ(spy.keys,
                       (std::vector<int>{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F5}));
+    }
+}
+
+TEST_F(EventPageTest, NameEditsOfEveryPageRefuseTheFieldSeparator) {
+    CravloDlg& dlg = Start();
+    const std::vector<QLineEdit*> names = {
+        ShowPage<CPageView3Rs232>(kPageRs232)->m_editEventName,
+        ShowPage<CPageView3Cmp>(kPageCmp)->m_editEventName,
+        ShowPage<CPageView3Page>(kPagePage)->m_editName,
+        ShowPage<CPageView3Casd>(kPageLoop)->m_editName,
+        ShowPage<CPageView3Toggle>(kPageToggle)->m_editName,
+        dlg.m_pageIO->m_editName,
+    };
+    for (QLineEdit* edit : names) {
+        edit->clear();
+        QTest::keyClicks(edit, "Ab:c");
+        EXPECT_EQ(edit->text(), "Abc") << edit->objectName().toStdString();
+        // Pasted text with a colon is refused whole.
+        edit->clear();
+        edit->insert("x:y");
+        EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
     }
 }
