@@ -271,7 +271,7 @@ TEST_F(LinkTest, ALearnedCodeFromSplitChunksReachesTheIrEditorOnce) {
     KeypadSimulator::LearnedCode code;
     code.fill(0x11);
     m_sim.SetLearnedCode(code);
-    m_sim.SetSplitPauseMs(100); // two chunks of 59 bytes
+    m_sim.SetSplitPauseMs(300); // two chunks of 59 bytes
 
     // As the editor's Learn does it.
     dlg.m_bIrLearning = true;

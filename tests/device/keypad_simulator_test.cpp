@@ -69,11 +69,11 @@ TEST_F(Simulator, AnswersTheConnectRequestWithCone) {
 }
 
 TEST_F(Simulator, AcknowledgesAClearTwiceWithAPause) {
-    m_sim.SetClearAckPauseMs(120);
+    m_sim.SetClearAckPauseMs(300);
     m_com.Write("QVM000601CLRE87ENND");
     ASSERT_TRUE(WaitUntil([&] { return m_rec.chunks.size() >= 2; }));
     EXPECT_EQ(m_rec.chunks, (Frames{"QVM000601CLRE87ENND", "QVM000601CLRE87ENND"}));
-    EXPECT_GE(m_rec.times[1] - m_rec.times[0], std::chrono::milliseconds(120 - kChunkGapMs));
+    EXPECT_GE(m_rec.times[1] - m_rec.times[0], std::chrono::milliseconds(300 - kChunkGapMs));
 }
 
 TEST_F(Simulator, AnswersTheLearnRequestWithALearnedCodeFrame) {
