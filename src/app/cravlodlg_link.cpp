@@ -273,6 +273,7 @@ void CravloDlg::SetTimer(int id, int periodMs) {
     QTimer*& timer = m_timers[id];
     if (!timer) {
         timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer); // a time-out never ends early
         connect(timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
     }
     timer->start(std::max(periodMs, 0));
