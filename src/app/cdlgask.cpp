@@ -1,6 +1,6 @@
 #include "app/cdlgask.h"
 
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "platform/codepage.h"
 
 #include <QLabel>
@@ -14,25 +14,19 @@ QString CDlgAsk::MessageLines(const std::string& text) {
 }
 
 CDlgAsk::CDlgAsk(QWidget* parent) : ModalDialog(parent) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setWindowTitle(QStringLiteral("I/O Selection"));
-    setFixedSize(du.Size(257, 78));
+    setFixedSize(layout.Units().Size(257, 78));
 
-    m_staticText = new QLabel(this);
-    m_staticText->setObjectName(QStringLiteral("1181"));
-    m_staticText->setGeometry(du.Rect(12, 9, 230, 37));
+    m_staticText = layout.Label("", 1181, 12, 9, 230, 37);
     m_staticText->setWordWrap(true);
     m_staticText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("1"));
-    m_btnOk->setGeometry(du.Rect(75, 57, 50, 14));
+    m_btnOk = layout.Button("OK", 1, 75, 57);
     m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("2"));
-    m_btnCancel->setGeometry(du.Rect(139, 57, 50, 14));
+    m_btnCancel = layout.Button("Cancel", 2, 139, 57);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -1,21 +1,19 @@
 #include "app/cdlgclearall.h"
 
 #include "app/cravlodlg.h"
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "device/devicetiming.h"
 
 #include <QProgressBar>
 #include <QTimer>
 
 CDlgClearAll::CDlgClearAll(QWidget* parent) : ModalDialog(parent) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setObjectName(QStringLiteral("167"));
     setWindowTitle(QStringLiteral("Clearing"));
-    setFixedSize(du.Size(333, 65));
+    setFixedSize(layout.Units().Size(333, 65));
 
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("1164"));
-    m_progress->setGeometry(du.Rect(39, 20, 252, 18));
+    m_progress = layout.Place(new QProgressBar(this), 1164, 39, 20, 252, 18);
     m_progress->setTextVisible(false);
 
     m_timer = new QTimer(this);

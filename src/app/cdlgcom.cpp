@@ -1,6 +1,6 @@
 #include "app/cdlgcom.h"
 
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "platform/textutil.h"
 #include "platform/usbserialports.h"
 
@@ -10,29 +10,21 @@
 #include <algorithm>
 
 CDlgCom::CDlgCom(QWidget* parent) : ModalDialog(parent) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setObjectName(QStringLiteral("152"));
     setWindowTitle(QStringLiteral("ComSet"));
-    setFixedSize(du.Size(258, 119));
+    setFixedSize(layout.Units().Size(258, 119));
 
-    m_label = new QLabel(QStringLiteral("COM:"), this);
-    m_label->setObjectName(QStringLiteral("1210"));
-    m_label->setGeometry(du.Rect(77, 39, 36, 11));
+    m_label = layout.Label("COM:", 1210, 77, 39, 36, 11);
 
     // Device paths are longer than "COM1": the box grows to the right.
-    m_comboPorts = new QComboBox(this);
-    m_comboPorts->setObjectName(QStringLiteral("1089"));
-    m_comboPorts->setGeometry(du.Rect(102, 36, 80, 12));
+    m_comboPorts = layout.Combo(1089, 102, 36, 80, 12);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("1"));
-    m_btnOk->setGeometry(du.Rect(77, 73, 50, 14));
+    m_btnOk = layout.Button("OK", 1, 77, 73);
     m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &CDlgCom::OnBnClickedOk);
 
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("2"));
-    m_btnCancel->setGeometry(du.Rect(138, 73, 50, 14));
+    m_btnCancel = layout.Button("Cancel", 2, 138, 73);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -1,6 +1,6 @@
 #include "app/cdlgpanel.h"
 
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "platform/prompter.h"
 
 #include <QComboBox>
@@ -21,27 +21,20 @@ QString CDlgPanel::PortModeText(int portMode) {
 }
 
 CDlgPanel::CDlgPanel(int portMode, QWidget* parent) : ModalDialog(parent), m_nInitialPortMode(portMode) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setWindowTitle(QStringLiteral("Output Port Selection"));
-    setFixedSize(du.Size(238, 105));
+    setFixedSize(layout.Units().Size(238, 105));
 
-    m_label = new QLabel(QStringLiteral("Enable RS232/IR"), this);
-    m_label->setGeometry(du.Rect(74, 25, 79, 10));
+    m_label = layout.Label("Enable RS232/IR", 0, 74, 25, 79);
 
-    m_comboPortMode = new QComboBox(this);
-    m_comboPortMode->setObjectName(QStringLiteral("1146"));
-    m_comboPortMode->setGeometry(du.Rect(73, 37, 89, 14));
+    m_comboPortMode = layout.Combo(1146, 73, 37, 89);
     connect(m_comboPortMode, &QComboBox::activated, this, &CDlgPanel::OnCbnSelchangeComboPortMode);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("1"));
-    m_btnOk->setGeometry(du.Rect(73, 79, 50, 14));
+    m_btnOk = layout.Button("OK", 1, 73, 79);
     m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &CDlgPanel::OnBnClickedOk);
 
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("2"));
-    m_btnCancel->setGeometry(du.Rect(134, 78, 50, 14));
+    m_btnCancel = layout.Button("Cancel", 2, 134, 78);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

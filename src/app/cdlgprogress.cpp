@@ -1,6 +1,6 @@
 #include "app/cdlgprogress.h"
 
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -14,19 +14,15 @@ constexpr int kMaxRange = 0xFFFF;
 } // namespace
 
 CDlgProgress::CDlgProgress(QWidget* parent) : ModalDialog(parent) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setObjectName(QStringLiteral("164"));
     setWindowTitle(QStringLiteral("Programming Controller"));
-    setFixedSize(du.Size(342, 105));
+    setFixedSize(layout.Units().Size(342, 105));
 
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("2"));
-    m_btnCancel->setGeometry(du.Rect(141, 73, 50, 14));
+    m_btnCancel = layout.Button("Cancel", 2, 141, 73);
     connect(m_btnCancel, &QPushButton::clicked, this, &CDlgProgress::OnBnClickedCancel);
 
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("1164"));
-    m_progress->setGeometry(du.Rect(31, 41, 281, 15));
+    m_progress = layout.Place(new QProgressBar(this), 1164, 31, 41, 281, 15);
     m_progress->setTextVisible(false);
 
     SwallowKeys(true, false);

@@ -3,7 +3,7 @@
 #include "app/caboutdlg.h"
 #include "app/cravloapp.h"
 #include "app/doctyperegistration.h"
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "device/crscom.h"
 #include "platform/prompter.h"
 
@@ -113,21 +113,34 @@ constexpr TemplateControl kTemplate[] = {
     {dlgid::kEventList, 348, 206, 247, 150},
 };
 
+// The layout table's entry for a control id; an empty place at the origin
+// for an id the table does not have.
+const TemplateControl& TemplateEntry(int id) {
+    static constexpr TemplateControl kUnknown{0, 0, 0, 0, 0};
+    for (const TemplateControl& c : kTemplate)
+        if (c.id == id)
+            return c;
+    return kUnknown;
+}
+
 } // namespace
 
 CravloDlg* MainDialog() {
     return g_mainDialog;
 }
 
-QRect CravloDlg::DialogRect(int x, int y, int width, int height) {
-    return kUnits.Rect(x, y, width, height);
+const DialogUnits& CravloDlg::Units() {
+    return kUnits;
 }
 
 QRect CravloDlg::TemplateRect(int id) {
-    for (const TemplateControl& c : kTemplate)
-        if (c.id == id)
-            return DialogRect(c.x, c.y, c.width, c.height);
-    return {};
+    const TemplateControl& c = TemplateEntry(id);
+    return kUnits.Rect(c.x, c.y, c.width, c.height);
+}
+
+void CravloDlg::PlaceControl(QWidget* widget, int id) {
+    const TemplateControl& c = TemplateEntry(id);
+    DialogLayout(widget->parentWidget(), kUnits).Place(widget, id, c.x, c.y, c.width, c.height);
 }
 
 QSize CravloDlg::DesignClientSize() {
@@ -171,15 +184,11 @@ CravloDlg::~CravloDlg() {
 }
 
 void CravloDlg::CreateControls() {
-    auto place = [this](QWidget* w, int id) {
-        w->setObjectName(QString::number(id));
-        w->setGeometry(TemplateRect(id));
-    };
     auto line = [&](int id, QFrame::Shape shape) {
         auto* f = new QFrame(m_client);
         f->setFrameShape(shape);
         f->setFrameShadow(QFrame::Sunken);
-        place(f, id);
+        PlaceControl(f, id);
     };
     auto frame = [&](int id, const char* title) {
         auto* g = new QGroupBox(QString::fromLatin1(title), m_client);
@@ -189,12 +198,12 @@ void CravloDlg::CreateControls() {
                                         " margin-top: 6px; }"
                                         "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
                                         " padding: 0 3px; }"));
-        place(g, id);
+        PlaceControl(g, id);
         return g;
     };
     auto label = [&](int id, const char* text) {
         auto* l = new QLabel(QString::fromLatin1(text), m_client);
-        place(l, id);
+        PlaceControl(l, id);
         return l;
     };
 
@@ -219,12 +228,12 @@ void CravloDlg::CreateControls() {
 
     m_labelPortMode = labelBeside(dlgid::kLabelPortMode, "Enable RS232/IR:");
     m_comboPortMode = new QComboBox(m_client);
-    place(m_comboPortMode, dlgid::kComboPortMode);
+    PlaceControl(m_comboPortMode, dlgid::kComboPortMode);
     connect(m_comboPortMode, &QComboBox::activated, this, &CravloDlg::OnCbnSelchangeComboPortMode);
 
     label(dlgid::kLabelDeviceId, "ID No.");
     m_comboDeviceId = new QComboBox(m_client);
-    place(m_comboDeviceId, dlgid::kComboDeviceId);
+    PlaceControl(m_comboDeviceId, dlgid::kComboDeviceId);
     connect(m_comboDeviceId, &QComboBox::activated, this, &CravloDlg::OnCbnSelchangeComboDeviceId);
 
     labelBeside(dlgid::kLabelConnection, "Device Connection:");
@@ -244,7 +253,7 @@ void CravloDlg::CreateControls() {
     m_staticConnected->hide();
 
     auto* placeholder = new QWidget(m_client);
-    place(placeholder, dlgid::kTabPlaceholder);
+    PlaceControl(placeholder, dlgid::kTabPlaceholder);
     placeholder->hide();
 }
 

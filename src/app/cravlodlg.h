@@ -4,7 +4,7 @@
 // connection status and the menu. It owns the 36 keys for its whole life.
 //
 // Controls are placed from the dialog layout given in dialog units (see
-// DialogRect) and are direct children of Client(), whose coordinates are the
+// Units()) and are direct children of Client(), whose coordinates are the
 // dialog's client coordinates. Every control's object name is its control id
 // in decimal ("1146"); menu actions are named by their command ids
 // ("32783"). Other parts of the program reach the window through
@@ -41,6 +41,7 @@ class CQvmListBox;
 class CQvmTabCtrl;
 class CQvmView2ListCtrl;
 class CQvmView4ListCtrl;
+class DialogUnits;
 class EventPage;
 class QAction;
 class QComboBox;
@@ -130,12 +131,15 @@ public:
 
     // The dialog's client area; every control is a direct child of it.
     QWidget* Client() const { return m_client; }
-    // A rectangle in dialog units as pixels of the client area.
-    static QRect DialogRect(int x, int y, int width, int height);
+    // The dialog units of the layout: pixels of the client area per unit.
+    static const DialogUnits& Units();
     // The pixel rectangle of a control of the window's layout (also of the
     // lists, list buttons and list box the lists code creates); empty for an
     // unknown id.
     static QRect TemplateRect(int id);
+    // Names a control of the client area after its id and gives it its
+    // place in the window's layout.
+    static void PlaceControl(QWidget* widget, int id);
     // The client size the layout is drawn for.
     static QSize DesignClientSize();
     // The control with that id, or nullptr.

@@ -6,6 +6,7 @@
 #include "app/cdlgclearall.h"
 #include "app/cdlgcom.h"
 #include "app/cravlodlg.h"
+#include "controls/dialoglayout.h"
 #include "device/devicetiming.h"
 #include "model/cqvmcmd.h"
 #include "platform/codepage.h"
@@ -35,34 +36,27 @@ std::string ChosenPort(const CDlgCom& dialog) {
 } // namespace
 
 void CravloDlg::CreateHiddenDeviceControls() {
-    auto place = [this](QWidget* w, int id, QRect rect) {
-        w->setObjectName(QString::number(id));
-        w->setGeometry(rect);
-        w->hide();
-    };
-    m_progressHidden = new QProgressBar(m_client);
-    place(m_progressHidden, dlgid::kProgressHidden, DialogRect(7, 356, 150, 9));
+    const DialogLayout layout(m_client, Units());
+    m_progressHidden = layout.Place(new QProgressBar(m_client), dlgid::kProgressHidden, 7, 356, 150, 9);
 
-    m_btnOpenPort = new QPushButton(QStringLiteral("Open"), m_client);
-    place(m_btnOpenPort, dlgid::kOpenPort, DialogRect(7, 5, 30, 12));
+    m_btnOpenPort = layout.Button("Open", dlgid::kOpenPort, 7, 5, 30, 12);
     connect(m_btnOpenPort, &QPushButton::clicked, this, &CravloDlg::OnBnClickedOpenPort);
-    m_btnClosePort = new QPushButton(QStringLiteral("Close"), m_client);
-    place(m_btnClosePort, dlgid::kClosePort, DialogRect(40, 5, 30, 12));
+    m_btnClosePort = layout.Button("Close", dlgid::kClosePort, 40, 5, 30, 12);
     connect(m_btnClosePort, &QPushButton::clicked, this, &CravloDlg::OnBnClickedClosePort);
-    m_btnSend = new QPushButton(QStringLiteral("Send"), m_client);
-    place(m_btnSend, dlgid::kSend, DialogRect(73, 5, 30, 12));
+    m_btnSend = layout.Button("Send", dlgid::kSend, 73, 5, 30, 12);
     connect(m_btnSend, &QPushButton::clicked, this, &CravloDlg::OnBnClickedSend);
 
-    auto* modeLabel = new QLabel(QStringLiteral("Mode Selection:"), m_client);
-    place(modeLabel, dlgid::kLabelMode, DialogRect(7, 21, 52, 9));
-    m_comboMode = new QComboBox(m_client);
+    QLabel* modeLabel = layout.Label("Mode Selection:", dlgid::kLabelMode, 7, 21, 52, 9);
+    m_comboMode = layout.Combo(dlgid::kComboMode, 61, 19, 60, 12);
     m_comboMode->addItem(QString::fromLatin1(kModeIrStudy));
     m_comboMode->addItem(QString::fromLatin1(kModeNormal));
     m_comboMode->setCurrentIndex(-1); // nothing chosen at first
-    place(m_comboMode, dlgid::kComboMode, DialogRect(61, 19, 60, 12));
-    auto* setMode = new QPushButton(QStringLiteral("OK"), m_client);
-    place(setMode, dlgid::kSetMode, DialogRect(124, 19, 24, 12));
+    QPushButton* setMode = layout.Button("OK", dlgid::kSetMode, 124, 19, 24, 12);
     connect(setMode, &QPushButton::clicked, this, &CravloDlg::OnBnClickedSetMode);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{m_progressHidden, m_btnOpenPort, m_btnClosePort,
+                                                      m_btnSend, modeLabel, m_comboMode, setMode})
+        w->hide();
 }
 
 void CravloDlg::OnConnectionClear() {

@@ -37,9 +37,8 @@ constexpr int kColumnWidthDataPx = 500;
 // a tooltip. The "Clear All" buttons keep their text and have no image.
 CQvmBimpButton* CreateListButton(QWidget* parent, int id, const char* caption) {
     auto* button = new CQvmBimpButton(parent);
-    button->setObjectName(QString::number(id));
     button->setText(QString::fromLatin1(caption));
-    button->setGeometry(CravloDlg::TemplateRect(id));
+    CravloDlg::PlaceControl(button, id);
     button->setFlat(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -68,8 +67,7 @@ bool IsKeyAction(int key, int slot) {
 
 void CravloDlg::InitActionList() {
     m_listAction = new CQvmView2ListCtrl(Client());
-    m_listAction->setObjectName(QString::number(dlgid::kActionList));
-    m_listAction->setGeometry(TemplateRect(dlgid::kActionList));
+    PlaceControl(m_listAction, dlgid::kActionList);
     m_listAction->SetKeys([this](int key) -> const KeyRecord* { return &m_keys[size_t(key)]; });
     InsertListColumns(m_listAction, "Key");
     m_listAction->EnableMarkSortedColumn();
@@ -88,8 +86,7 @@ void CravloDlg::InitActionList() {
 
 void CravloDlg::InitEventPages() {
     m_lbEventSet = new CQvmListBox(Client());
-    m_lbEventSet->setObjectName(QString::number(dlgid::kEventSetList));
-    m_lbEventSet->setGeometry(TemplateRect(dlgid::kEventSetList));
+    PlaceControl(m_lbEventSet, dlgid::kEventSetList);
     for (const EventPageEntry& entry : kEventPageTable)
         m_lbEventSet->addItem(QString::fromLatin1(entry.name));
 
@@ -137,8 +134,7 @@ void CravloDlg::InitEventList() {
     connect(clearAll, &QPushButton::clicked, this, &CravloDlg::OnBnClickedClearAllEvents);
 
     m_listEvent = new CQvmView4ListCtrl(Client());
-    m_listEvent->setObjectName(QString::number(dlgid::kEventList));
-    m_listEvent->setGeometry(TemplateRect(dlgid::kEventList));
+    PlaceControl(m_listEvent, dlgid::kEventList);
     m_listEvent->SetKeys([this](int key) -> const KeyRecord* { return &m_keys[size_t(key)]; });
     InsertListColumns(m_listEvent, "Num");
     connect(m_listEvent, &ReportListCtrl::ItemSelected, this, &CravloDlg::OnLvnItemchangedEventList);

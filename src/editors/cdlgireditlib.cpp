@@ -2,7 +2,7 @@
 
 #include "app/cravlodlg.h"
 #include "controls/cqvmirlistctrl.h"
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "device/devicetiming.h"
 #include "editors/cdlgnewname.h"
 #include "editors/libraryfiles.h"
@@ -13,7 +13,6 @@
 #include "platform/textutil.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -22,51 +21,35 @@ namespace {
 // A new function's code until one is learned: 99 'F' characters.
 constexpr int kNewCodeChars = 99;
 
-QPushButton* MakeButton(QWidget* parent, const DialogUnits& du, int id, const char* text, int x, int y,
-                        int width) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QString::number(id));
-    button->setGeometry(du.Rect(x, y, width, 14));
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 CDlgIREditLib::CDlgIREditLib(QWidget* parent) : ModalDialog(parent) {
-    const DialogUnits du(this);
+    DialogLayout layout(this);
+    // Enter presses none of the buttons but OK.
+    layout.NoAutoDefaultButtons();
     setWindowTitle(QString::fromLatin1(kIrEditTitle));
-    setFixedSize(du.Size(509, 230));
+    setFixedSize(layout.Units().Size(509, 230));
     SwallowKeys(true, true);
 
-    auto* label = new QLabel(QStringLiteral("IR Lib Name:"), this);
-    label->setObjectName(QStringLiteral("1211"));
-    label->setGeometry(du.Rect(17, 14, 64, 10));
-    m_editLibName = new QLineEdit(this);
-    m_editLibName->setObjectName(QStringLiteral("1039"));
-    m_editLibName->setGeometry(du.Rect(84, 12, 47, 12));
+    layout.Label("IR Lib Name:", 1211, 17, 14, 64);
+    m_editLibName = layout.Edit(1039, 84, 12, 47, 12);
     m_editLibName->setReadOnly(true);
-    m_btnOpenLib = MakeButton(this, du, 1025, "Open Lib", 137, 12, 40);
-    m_btnNewLib = MakeButton(this, du, 1026, "New Lib", 181, 12, 40);
+    m_btnOpenLib = layout.Button("Open Lib", 1025, 137, 12, 40);
+    m_btnNewLib = layout.Button("New Lib", 1026, 181, 12, 40);
 
-    auto* group = new QGroupBox(QStringLiteral("Edit"), this);
-    group->setObjectName(QStringLiteral("1212"));
-    group->setGeometry(du.Rect(25, 34, 448, 152));
-    group->lower();
-    m_btnNewFunction = MakeButton(this, du, 1027, "New Function", 46, 41, 52);
-    m_btnDeleteFunction = MakeButton(this, du, 1076, "Delete Function", 102, 41, 90);
-    m_btnRename = MakeButton(this, du, 1077, "Rename For Function", 199, 41, 90);
+    layout.Group("Edit", 1212, 25, 34, 448, 152)->lower();
+    m_btnNewFunction = layout.Button("New Function", 1027, 46, 41, 52);
+    m_btnDeleteFunction = layout.Button("Delete Function", 1076, 102, 41, 90);
+    m_btnRename = layout.Button("Rename For Function", 1077, 199, 41, 90);
 
-    m_listCodes = new CQvmIrListCtrl(this);
-    m_listCodes->setObjectName(QStringLiteral("1094"));
-    m_listCodes->setGeometry(du.Rect(41, 60, 421, 122));
+    m_listCodes = layout.Place(new CQvmIrListCtrl(this), 1094, 41, 60, 421, 122);
 
-    m_btnLearn = MakeButton(this, du, 1096, "Learn", 46, 193, 70);
-    m_btnSaveEdit = MakeButton(this, du, 1086, "Save Edit", 123, 192, 70);
-    m_btnSaveNameAs = MakeButton(this, du, 1087, "Save Name as", 202, 193, 70);
-    m_btnOk = MakeButton(this, du, 1, "OK", 301, 194, 50);
+    m_btnLearn = layout.Button("Learn", 1096, 46, 193, 70);
+    m_btnSaveEdit = layout.Button("Save Edit", 1086, 123, 192, 70);
+    m_btnSaveNameAs = layout.Button("Save Name as", 1087, 202, 193, 70);
+    m_btnOk = layout.Button("OK", 1, 301, 194, 50);
     m_btnOk->setDefault(true);
-    m_btnCancel = MakeButton(this, du, 2, "Cancel", 367, 194, 50);
+    m_btnCancel = layout.Button("Cancel", 2, 367, 194, 50);
 
     m_learnTimer.setSingleShot(true);
     connect(&m_learnTimer, &QTimer::timeout, this, &CDlgIREditLib::OnTimer);

@@ -1,7 +1,7 @@
 #include "editors/cdlgkeynormal.h"
 
 #include "controls/cqvmkeynameedit.h"
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "platform/codepage.h"
 #include "platform/textutil.h"
 
@@ -32,74 +32,47 @@ void SelectOrNone(QComboBox* combo, int index) {
 
 CDlgKeyNormal::CDlgKeyNormal(int key, KeyRecord& record, int model, QWidget* parent)
     : ModalDialog(parent), m_nKey(key), m_record(record), m_nModel(model) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setWindowTitle(QStringLiteral("Add key action"));
-    setFixedSize(du.Size(248, 193));
+    setFixedSize(layout.Units().Size(248, 193));
     SwallowKeys(true, true);
 
-    auto label = [&](const char* text, int id, int x, int y, int w) {
-        auto* l = new QLabel(QString::fromLatin1(text), this);
-        if (id)
-            l->setObjectName(QString::number(id));
-        l->setGeometry(du.Rect(x, y, w, 10));
-        return l;
-    };
-    auto combo = [&](int id, int x, int y, int w) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::number(id));
-        c->setGeometry(du.Rect(x, y, w, 14));
-        return c;
-    };
-    auto button = [&](const char* text, int id, int x, int y) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
-        b->setObjectName(QString::number(id));
-        b->setGeometry(du.Rect(x, y, 50, 14));
-        return b;
-    };
+    layout.Label("Key Name", 0, 12, 10, 70);
+    m_editName = layout.Place(new CQvmKeyNameEdit(this), 1090, 12, 21, 64, 14);
+    layout.Label("LED Brightness", 0, 90, 10, 70);
+    m_comboLed = layout.Combo(1167, 90, 21, 64);
+    layout.Label("Key Group", 0, 172, 10, 64);
+    m_comboGroup = layout.Combo(1168, 172, 21, 64);
 
-    label("Key Name", 0, 12, 10, 70);
-    m_editName = new CQvmKeyNameEdit(this);
-    m_editName->setObjectName(QStringLiteral("1090"));
-    m_editName->setGeometry(du.Rect(12, 21, 64, 14));
-    label("LED Brightness", 0, 90, 10, 70);
-    m_comboLed = combo(1167, 90, 21, 64);
-    label("Key Group", 0, 172, 10, 64);
-    m_comboGroup = combo(1168, 172, 21, 64);
-
-    label("Key Action Type", 0, 12, 48, 72);
-    m_comboType = combo(1026, 12, 59, 64);
+    layout.Label("Key Action Type", 0, 12, 48, 72);
+    m_comboType = layout.Combo(1026, 12, 59, 64);
     // The page and toggle groups share their places.
-    QLabel* pageClass = label("Page Class", 1027, 90, 48, 64);
-    m_comboPageClass = combo(1032, 90, 59, 64);
-    QLabel* pageNum = label("Page Num", 1028, 172, 48, 64);
-    m_comboPageNum = combo(1033, 172, 59, 64);
-    QLabel* toggleClass = label("Toggle Class", 1029, 90, 48, 64);
-    m_comboToggleClass = combo(1034, 90, 59, 64);
-    QLabel* toggleNum = label("Toggle Num", 1030, 172, 48, 64);
-    m_comboToggleNum = combo(1035, 172, 59, 64);
+    QLabel* pageClass = layout.Label("Page Class", 1027, 90, 48, 64);
+    m_comboPageClass = layout.Combo(1032, 90, 59, 64);
+    QLabel* pageNum = layout.Label("Page Num", 1028, 172, 48, 64);
+    m_comboPageNum = layout.Combo(1033, 172, 59, 64);
+    QLabel* toggleClass = layout.Label("Toggle Class", 1029, 90, 48, 64);
+    m_comboToggleClass = layout.Combo(1034, 90, 59, 64);
+    QLabel* toggleNum = layout.Label("Toggle Num", 1030, 172, 48, 64);
+    m_comboToggleNum = layout.Combo(1035, 172, 59, 64);
 
-    QLabel* repeat = label("Repeat Interval:", 1031, 12, 88, 90);
-    m_sliderRepeat = new QSlider(Qt::Horizontal, this);
-    m_sliderRepeat->setObjectName(QStringLiteral("1194"));
-    m_sliderRepeat->setGeometry(du.Rect(12, 100, 168, 15));
-    m_editRepeat = new QLineEdit(this);
-    m_editRepeat->setObjectName(QStringLiteral("1195"));
-    m_editRepeat->setGeometry(du.Rect(188, 100, 48, 14));
+    QLabel* repeat = layout.Label("Repeat Interval:", 1031, 12, 88, 90);
+    m_sliderRepeat = layout.Slider(1194, 12, 100, 168);
+    m_editRepeat = layout.Edit(1195, 188, 100, 48);
     m_editRepeat->setReadOnly(true);
-    m_comboRepeatCount = combo(1037, 188, 120, 48);
+    m_comboRepeatCount = layout.Combo(1037, 188, 120, 48);
 
-    m_groupStatus = new QGroupBox(QStringLiteral("Curren Status"), this);
-    m_groupStatus->setGeometry(du.Rect(12, 122, 224, 38));
-    m_staticStatus = label("", 1036, 20, 138, 100);
-    m_staticStatus2 = label("", 1213, 126, 138, 100);
+    m_groupStatus = layout.Group("Curren Status", 0, 12, 122, 224, 38);
+    m_staticStatus = layout.Label("", 1036, 20, 138, 100);
+    m_staticStatus2 = layout.Label("", 1213, 126, 138, 100);
     m_groupStatus->hide();
     m_staticStatus->hide();
     m_staticStatus2->hide();
 
-    m_btnSet = button("Set", 1092, 12, 170);
-    m_btnOk = button("Add", 1, 130, 170);
+    m_btnSet = layout.Button("Set", 1092, 12, 170);
+    m_btnOk = layout.Button("Add", 1, 130, 170);
     m_btnOk->setDefault(true);
-    m_btnCancel = button("Cancel", 2, 186, 170);
+    m_btnCancel = layout.Button("Cancel", 2, 186, 170);
 
     m_pageGroup[0] = pageClass;
     m_pageGroup[1] = pageNum;

@@ -1,6 +1,6 @@
 #include "editors/cdlgkeysys.h"
 
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "model/keyrecord.h"
 #include "platform/codepage.h"
 #include "platform/prompter.h"
@@ -23,49 +23,22 @@ constexpr int kKeyStart = 35;
 
 CDlgKeySys::CDlgKeySys(int key, int model, QWidget* parent)
     : ModalDialog(parent), m_nKey(key), m_nModel(model) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setWindowTitle(QStringLiteral("Delay time"));
-    setFixedSize(du.Size(241, 134));
+    setFixedSize(layout.Units().Size(241, 134));
     SwallowKeys(true, true);
 
-    auto label = [&](const char* text, int id, int x, int y) {
-        auto* l = new QLabel(QString::fromLatin1(text), this);
-        l->setObjectName(QString::number(id));
-        l->setGeometry(du.Rect(x, y, 34, 10));
-        return l;
-    };
-    auto slider = [&](int id, int y) {
-        auto* s = new QSlider(Qt::Horizontal, this);
-        s->setObjectName(QString::number(id));
-        s->setGeometry(du.Rect(52, y, 138, 15));
-        return s;
-    };
-    auto edit = [&](int id, int y) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::number(id));
-        e->setGeometry(du.Rect(196, y, 32, 14));
-        return e;
-    };
-    auto button = [&](const char* text, int id, int x) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
-        b->setObjectName(QString::number(id));
-        b->setGeometry(du.Rect(x, 108, 50, 14));
-        return b;
-    };
-
-    m_labelItem = label("No.", 1144, 14, 16);
-    m_comboItem = new QComboBox(this);
-    m_comboItem->setObjectName(QStringLiteral("1139"));
-    m_comboItem->setGeometry(du.Rect(52, 14, 80, 14));
-    m_labelHour = label("Hour", 1197, 14, 44);
-    m_sliderHour = slider(1150, 42);
-    m_editHour = edit(1153, 42);
-    m_labelMinute = label("Minute", 1198, 14, 70);
-    m_sliderMinute = slider(1151, 68);
-    m_editMinute = edit(1154, 68);
-    m_btnOk = button("Add", 1, 120);
+    m_labelItem = layout.Label("No.", 1144, 14, 16, 34);
+    m_comboItem = layout.Combo(1139, 52, 14, 80);
+    m_labelHour = layout.Label("Hour", 1197, 14, 44, 34);
+    m_sliderHour = layout.Slider(1150, 52, 42, 138);
+    m_editHour = layout.Edit(1153, 196, 42, 32);
+    m_labelMinute = layout.Label("Minute", 1198, 14, 70, 34);
+    m_sliderMinute = layout.Slider(1151, 52, 68, 138);
+    m_editMinute = layout.Edit(1154, 196, 68, 32);
+    m_btnOk = layout.Button("Add", 1, 120, 108);
     m_btnOk->setDefault(true);
-    m_btnCancel = button("Cancel", 2, 178);
+    m_btnCancel = layout.Button("Cancel", 2, 178, 108);
 
     connect(m_sliderHour, &QSlider::valueChanged, this, [this] { OnHScroll(m_sliderHour); });
     connect(m_sliderMinute, &QSlider::valueChanged, this, [this] { OnHScroll(m_sliderMinute); });

@@ -1,46 +1,34 @@
 #include "editors/cdlgkeyvirt.h"
 
 #include "controls/cqvmkeynameedit.h"
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "platform/codepage.h"
 #include "platform/textutil.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 CDlgKeyVirt::CDlgKeyVirt(int key, KeyRecord& record, QWidget* parent)
     : ModalDialog(parent), m_nKey(key), m_record(record) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setWindowTitle(QStringLiteral("AddKey"));
-    setFixedSize(du.Size(254, 150));
+    setFixedSize(layout.Units().Size(254, 150));
     SwallowKeys(true, true);
 
-    auto* group = new QGroupBox(QStringLiteral("Virtual Key"), this);
-    group->setGeometry(du.Rect(10, 8, 234, 66));
-    m_staticNote = new QLabel(QStringLiteral("Virtual key is custom, \n"
-                                             "generally controlled by another looped DV.\n"
-                                             "Press \"Add\" to add this key to action list."),
-                              this);
-    m_staticNote->setGeometry(du.Rect(20, 24, 216, 44));
+    layout.Group("Virtual Key", 0, 10, 8, 234, 66);
+    m_staticNote = layout.Label("Virtual key is custom, \n"
+                                "generally controlled by another looped DV.\n"
+                                "Press \"Add\" to add this key to action list.",
+                                0, 20, 24, 216, 44);
     m_staticNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* label = new QLabel(QStringLiteral("Key Name"), this);
-    label->setGeometry(du.Rect(20, 90, 48, 10));
-    m_editName = new CQvmKeyNameEdit(this);
-    m_editName->setObjectName(QStringLiteral("1090"));
-    m_editName->setGeometry(du.Rect(70, 88, 80, 14));
+    layout.Label("Key Name", 0, 20, 90, 48);
+    m_editName = layout.Place(new CQvmKeyNameEdit(this), 1090, 70, 88, 80, 14);
 
-    m_btnSet = new QPushButton(QStringLiteral(" Set"), this);
-    m_btnSet->setObjectName(QStringLiteral("1092"));
-    m_btnSet->setGeometry(du.Rect(160, 88, 50, 14));
-    m_btnOk = new QPushButton(QStringLiteral("Add"), this);
-    m_btnOk->setObjectName(QStringLiteral("1"));
-    m_btnOk->setGeometry(du.Rect(132, 124, 50, 14));
+    m_btnSet = layout.Button(" Set", 1092, 160, 88);
+    m_btnOk = layout.Button("Add", 1, 132, 124);
     m_btnOk->setDefault(true);
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("2"));
-    m_btnCancel->setGeometry(du.Rect(192, 124, 50, 14));
+    m_btnCancel = layout.Button("Cancel", 2, 192, 124);
 
     connect(m_btnOk, &QPushButton::clicked, this, &CDlgKeyVirt::OnBnClickedOk);
     connect(m_btnSet, &QPushButton::clicked, this, &CDlgKeyVirt::OnBnClickedSet);

@@ -1,33 +1,25 @@
 #include "editors/cdlgnewname.h"
 
-#include "controls/dialogunits.h"
+#include "controls/dialoglayout.h"
 #include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 CDlgNewName::CDlgNewName(QWidget* parent) : ModalDialog(parent) {
-    const DialogUnits du(this);
+    const DialogLayout layout(this);
     setWindowTitle(QStringLiteral("NewName"));
-    setFixedSize(du.Size(298, 87));
+    setFixedSize(layout.Units().Size(298, 87));
 
-    auto* label = new QLabel(QStringLiteral("Name:"), this);
-    label->setGeometry(du.Rect(31, 26, 36, 10));
-    m_editName = new QLineEdit(this);
-    m_editName->setObjectName(QStringLiteral("1071"));
-    m_editName->setGeometry(du.Rect(69, 22, 99, 18));
+    layout.Label("Name:", 0, 31, 26, 36);
+    m_editName = layout.Edit(1071, 69, 22, 99, 18);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOk->setObjectName(QStringLiteral("1"));
-    m_btnOk->setGeometry(du.Rect(153, 66, 50, 14));
+    m_btnOk = layout.Button("OK", 1, 153, 66);
     m_btnOk->setDefault(true);
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("2"));
-    m_btnCancel->setGeometry(du.Rect(214, 66, 50, 14));
+    m_btnCancel = layout.Button("Cancel", 2, 214, 66);
 
     connect(m_btnOk, &QPushButton::clicked, this, &CDlgNewName::OnBnClickedOk);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);

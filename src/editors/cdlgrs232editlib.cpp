@@ -1,8 +1,7 @@
 #include "editors/cdlgrs232editlib.h"
 
 #include "controls/crs232edit.h"
-#include "controls/dialogunits.h"
-#include "controls/radiogroup.h"
+#include "controls/dialoglayout.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgnewname.h"
 #include "editors/libraryfiles.h"
@@ -15,7 +14,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,87 +47,55 @@ bool SelectExact(QComboBox* combo, const std::string& text) {
 
 CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, const std::string& function)
     : ModalDialog(parent), m_strLib(library), m_strFunction(function) {
-    const DialogUnits du(this);
+    DialogLayout layout(this);
+    // Enter presses none of the buttons but OK.
+    layout.NoAutoDefaultButtons();
     setWindowTitle(QStringLiteral("Edit Rs232Lib"));
     setObjectName(QStringLiteral("150"));
-    setFixedSize(du.Size(322, 208));
+    setFixedSize(layout.Units().Size(322, 208));
     SwallowKeys(true, true);
 
-    auto label = [&](const char* text, int x, int y, int w) {
-        auto* l = new QLabel(QString::fromLatin1(text), this);
-        l->setGeometry(du.Rect(x, y, w, 10));
-        return l;
-    };
-    auto combo = [&](int id, int x, int y, int w) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::number(id));
-        c->setGeometry(du.Rect(x, y, w, 14));
-        return c;
-    };
-    auto button = [&](const char* text, int id, int x, int y, int w) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
-        b->setObjectName(QString::number(id));
-        b->setGeometry(du.Rect(x, y, w, 14));
-        b->setAutoDefault(false);
-        return b;
-    };
-    auto radio = [&](const char* text, int id, int x, int y, int w) {
-        auto* r = new QRadioButton(QString::fromLatin1(text), this);
-        r->setObjectName(QString::number(id));
-        r->setGeometry(du.Rect(x, y, w, 10));
-        FitToCaption(r);
-        return r;
-    };
-
-    label("RS232 Lib Name:", 10, 12, 62);
-    m_editLibName = new QLineEdit(this);
-    m_editLibName->setObjectName(QStringLiteral("1039"));
-    m_editLibName->setGeometry(du.Rect(74, 10, 100, 14));
+    layout.Label("RS232 Lib Name:", 0, 10, 12, 62);
+    m_editLibName = layout.Edit(1039, 74, 10, 100);
     m_editLibName->setReadOnly(true);
-    m_btnOpenLib = button("Open Lib", 1025, 182, 10, 60);
-    m_btnNewLib = button("New Lib", 1026, 250, 10, 60);
+    m_btnOpenLib = layout.Button("Open Lib", 1025, 182, 10, 60);
+    m_btnNewLib = layout.Button("New Lib", 1026, 250, 10, 60);
 
-    label("Function:", 10, 34, 62);
-    m_comboFunction = combo(1074, 74, 32, 100);
-    m_btnNewFunction = button("New Function", 1027, 182, 32, 60);
-    m_btnDeleteFunction = button("Delete Function", 1076, 250, 32, 60);
+    layout.Label("Function:", 0, 10, 34, 62);
+    m_comboFunction = layout.Combo(1074, 74, 32, 100);
+    m_btnNewFunction = layout.Button("New Function", 1027, 182, 32, 60);
+    m_btnDeleteFunction = layout.Button("Delete Function", 1076, 250, 32, 60);
 
-    auto* formatBox = new QGroupBox(QStringLiteral("Data Format"), this);
-    formatBox->setGeometry(du.Rect(10, 54, 90, 42));
-    m_radioAscii = radio("ASCII", 1077, 18, 67, 70);
-    m_radioHex = radio("Hex", 1078, 18, 80, 70);
-    m_staticEndChar = new QGroupBox(QStringLiteral("End Char For ASCII Format"), this);
-    m_staticEndChar->setObjectName(QStringLiteral("1083"));
-    m_staticEndChar->setGeometry(du.Rect(108, 54, 202, 42));
-    m_radioEndNone = radio("None", 1079, 116, 73, 44);
-    m_radioEndCr = radio("Carriage return", 1080, 164, 73, 78);
-    m_radioEndCrLf = radio("Enter", 1081, 250, 73, 52);
-    label("Data:", 10, 106, 24);
-    m_editData = new CRS232Edit(this);
-    m_editData->setObjectName(QStringLiteral("1082"));
-    m_editData->setGeometry(du.Rect(36, 104, 206, 14));
-    m_btnClear = button("Clear", 1088, 250, 104, 60);
+    layout.Group("Data Format", 0, 10, 54, 90, 42);
+    m_radioAscii = layout.Radio("ASCII", 1077, 18, 67, 70);
+    m_radioHex = layout.Radio("Hex", 1078, 18, 80, 70);
+    m_staticEndChar = layout.Group("End Char For ASCII Format", 1083, 108, 54, 202, 42);
+    m_radioEndNone = layout.Radio("None", 1079, 116, 73, 44);
+    m_radioEndCr = layout.Radio("Carriage return", 1080, 164, 73, 78);
+    m_radioEndCrLf = layout.Radio("Enter", 1081, 250, 73, 52);
+    layout.Label("Data:", 0, 10, 106, 24);
+    m_editData = layout.Place(new CRS232Edit(this), 1082, 36, 104, 206, 14);
+    m_btnClear = layout.Button("Clear", 1088, 250, 104, 60);
     m_data = std::make_unique<SerialDataControls>(
         SerialDataControls::Controls{m_radioAscii, m_radioHex, m_staticEndChar, m_radioEndNone, m_radioEndCr,
                                      m_radioEndCrLf, m_editData},
         m_nFormat, m_nEndChar, this);
 
-    auto* uartBox = new QGroupBox(QStringLiteral("UART"), this);
-    uartBox->setGeometry(du.Rect(10, 126, 300, 50));
-    label("Baud Rate:", 18, 141, 44);
-    m_comboBaud = combo(1075, 64, 139, 70);
-    label("Data Bit:", 164, 141, 44);
-    m_comboDataBit = combo(1084, 210, 139, 70);
-    label("Stop Bit:", 18, 159, 44);
-    m_comboStopBit = combo(1085, 64, 157, 70);
-    label("Parity:", 164, 159, 44);
-    m_comboParity = combo(1179, 210, 157, 70);
+    layout.Group("UART", 0, 10, 126, 300, 50);
+    layout.Label("Baud Rate:", 0, 18, 141, 44);
+    m_comboBaud = layout.Combo(1075, 64, 139, 70);
+    layout.Label("Data Bit:", 0, 164, 141, 44);
+    m_comboDataBit = layout.Combo(1084, 210, 139, 70);
+    layout.Label("Stop Bit:", 0, 18, 159, 44);
+    m_comboStopBit = layout.Combo(1085, 64, 157, 70);
+    layout.Label("Parity:", 0, 164, 159, 44);
+    m_comboParity = layout.Combo(1179, 210, 157, 70);
 
-    m_btnSaveEdit = button("Save Edit", 1086, 10, 186, 60);
-    m_btnSaveNameAs = button("Save Name as", 1087, 78, 186, 60);
-    m_btnOk = button("OK", 1, 182, 186, 60);
+    m_btnSaveEdit = layout.Button("Save Edit", 1086, 10, 186, 60);
+    m_btnSaveNameAs = layout.Button("Save Name as", 1087, 78, 186, 60);
+    m_btnOk = layout.Button("OK", 1, 182, 186, 60);
     m_btnOk->setDefault(true);
-    m_btnCancel = button("Cancel", 2, 250, 186, 60);
+    m_btnCancel = layout.Button("Cancel", 2, 250, 186, 60);
 
     connect(m_radioAscii, &QRadioButton::clicked, this, &CDlgRs232EditLib::OnBnClickedRadioAscii);
     connect(m_radioHex, &QRadioButton::clicked, this, &CDlgRs232EditLib::OnBnClickedRadioHex);

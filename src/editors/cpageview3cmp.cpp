@@ -26,27 +26,20 @@ constexpr int kModeEqual = 1;
 } // namespace
 
 CPageView3Cmp::CPageView3Cmp(QWidget* parent) : EventPage(parent) {
-    auto radio = [this](const char* text, int id, int x, int y, int w) {
-        auto* r = Place(new QRadioButton(QString::fromLatin1(text), this), id, x, y, w, 10);
-        FitToCaption(r);
-        return r;
-    };
-
     AddLabel("Port", 0, 4, 6, 30);
     m_comboPort = AddCombo(1116, 36, 4, 70);
     AddLabel("Event Name:", 0, 120, 6, 48);
     m_editEventName = AddEdit(1179, 170, 4, 76, 12);
 
-    Place(new QGroupBox(QStringLiteral("Format"), this), 0, 4, 22, 70, 30);
-    m_radioAscii = radio("Ascii", 1117, 10, 35, 32);
-    m_radioHex = radio("Hex", 1118, 46, 35, 24);
-    m_staticEndChar =
-        Place(new QGroupBox(QStringLiteral("End Char For ASCII Format"), this), 1136, 78, 22, 168, 30);
+    AddGroup("Format", 0, 4, 22, 70, 30);
+    m_radioAscii = AddRadio("Ascii", 1117, 10, 35, 32);
+    m_radioHex = AddRadio("Hex", 1118, 46, 35, 24);
+    m_staticEndChar = AddGroup("End Char For ASCII Format", 1136, 78, 22, 168, 30);
     // Laid out None, Carriage Return, Enter; the codes follow the group
     // order None (0), Enter (1: CR), Carriage Return (2: CR LF).
-    m_radioEndNone = radio("None", 1119, 84, 35, 30);
-    m_radioEndCrLf = radio("Carriage Return", 1121, 118, 35, 74);
-    m_radioEndCr = radio("Enter", 1120, 196, 35, 40);
+    m_radioEndNone = AddRadio("None", 1119, 84, 35, 30);
+    m_radioEndCrLf = AddRadio("Carriage Return", 1121, 118, 35, 74);
+    m_radioEndCr = AddRadio("Enter", 1120, 196, 35, 40);
     AddLabel("Data:", 0, 4, 62, 22);
     m_editData = Place(new CRS232Edit(this), 1122, 28, 60, 166, 12);
     m_btnClearData = AddButton("Clear Data", 1092, 198, 59, 48, 13);
@@ -55,9 +48,9 @@ CPageView3Cmp::CPageView3Cmp(QWidget* parent) : EventPage(parent) {
                                      m_radioEndCrLf, m_editData},
         m_nFormat, m_nEndChar, this);
 
-    Place(new QGroupBox(QStringLiteral("Compaer Mode:"), this), 0, 4, 78, 120, 30);
-    m_radioInclude = radio("Include", 1186, 10, 91, 44);
-    m_radioEqual = radio("Equal", 1188, 60, 91, 44);
+    AddGroup("Compaer Mode:", 0, 4, 78, 120, 30);
+    m_radioInclude = AddRadio("Include", 1186, 10, 91, 44);
+    m_radioEqual = AddRadio("Equal", 1188, 60, 91, 44);
     m_groupMode = new QButtonGroup(this);
     m_groupMode->addButton(m_radioInclude, kModeInclude);
     m_groupMode->addButton(m_radioEqual, kModeEqual);

@@ -2,7 +2,6 @@
 
 #include "app/cravlodlg.h"
 #include "controls/crs232edit.h"
-#include "controls/radiogroup.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgrs232editlib.h"
 #include "editors/libraryfiles.h"
@@ -37,12 +36,6 @@ int FieldInt(const std::string& field) {
 } // namespace
 
 CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
-    auto radio = [this](const char* text, int id, int x, int y, int w) {
-        auto* r = Place(new QRadioButton(QString::fromLatin1(text), this), id, x, y, w, 10);
-        FitToCaption(r);
-        return r;
-    };
-
     AddLabel("Lib Name:", 0, 4, 4, 36);
     m_editLibName = AddEdit(1039, 42, 2, 76, 12);
     m_editLibName->setReadOnly(true);
@@ -62,16 +55,15 @@ CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
     AddLabel("Parity:", 0, 190, 32, 56, 9);
     m_comboParity = AddCombo(1179, 190, 41, 56);
 
-    Place(new QGroupBox(QStringLiteral("Format"), this), 0, 4, 55, 70, 30);
-    m_radioAscii = radio("ascii", 1171, 10, 68, 32);
-    m_radioHex = radio("hex", 1172, 46, 68, 24);
-    m_staticEndChar =
-        Place(new QGroupBox(QStringLiteral("End Char For Ascii Format"), this), 1136, 78, 55, 168, 30);
+    AddGroup("Format", 0, 4, 55, 70, 30);
+    m_radioAscii = AddRadio("ascii", 1171, 10, 68, 32);
+    m_radioHex = AddRadio("hex", 1172, 46, 68, 24);
+    m_staticEndChar = AddGroup("End Char For Ascii Format", 1136, 78, 55, 168, 30);
     // Laid out None, Carriage Return, Enter; the codes follow the group
     // order None (0), Enter (1: CR), Carriage Return (2: CR LF).
-    m_radioEndNone = radio("None", 1173, 84, 68, 30);
-    m_radioEndCrLf = radio("Carriage Return", 1174, 118, 68, 74);
-    m_radioEndCr = radio("Enter", 1175, 196, 68, 40);
+    m_radioEndNone = AddRadio("None", 1173, 84, 68, 30);
+    m_radioEndCrLf = AddRadio("Carriage Return", 1174, 118, 68, 74);
+    m_radioEndCr = AddRadio("Enter", 1175, 196, 68, 40);
     AddLabel("Data:", 0, 4, 91, 22);
     m_editData = Place(new CRS232Edit(this), 1082, 28, 89, 170, 12);
     m_btnClear = AddButton("Clear", 1092, 202, 88, 44, 13);

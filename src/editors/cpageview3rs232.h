@@ -22,13 +22,6 @@
 #include <memory>
 
 class CRS232Edit;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QSlider;
 
 class CPageView3Rs232 : public EventPage {
     Q_OBJECT

@@ -9,20 +9,14 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 #include <QPushButton>
-#include <QSlider>
+#include <QValidator>
 
-namespace {
-
-// A closed drop-down list is this tall, as in the main window.
-constexpr int kComboHeightDlu = 12;
-
-} // namespace
-
-EventPage::EventPage(QWidget* parent) : QWidget(parent) {}
+EventPage::EventPage(QWidget* parent) : QWidget(parent), m_layout(this, CravloDlg::Units()) {
+    // A page is no dialog: Enter never presses a button of its own accord.
+    m_layout.NoAutoDefaultButtons();
+}
 
 // ----- the Add and Edit sequences
 
@@ -183,24 +177,6 @@ bool EventPage::eventFilter(QObject* watched, QEvent* event) {
 
 // ----- controls
 
-QRect EventPage::Rect(int x, int y, int width, int height) {
-    return CravloDlg::DialogRect(x, y, width, height);
-}
-
-void EventPage::PlaceWidget(QWidget* widget, int id, int x, int y, int width, int height) {
-    if (id)
-        widget->setObjectName(QString::number(id));
-    widget->setGeometry(Rect(x, y, width, height));
-}
-
-QLabel* EventPage::AddLabel(const char* text, int id, int x, int y, int width, int height) {
-    return Place(new QLabel(QString::fromLatin1(text), this), id, x, y, width, height);
-}
-
-QComboBox* EventPage::AddCombo(int id, int x, int y, int width) {
-    return Place(new QComboBox(this), id, x, y, width, kComboHeightDlu);
-}
-
 namespace {
 
 class NoColonValidator : public QValidator {
@@ -222,17 +198,6 @@ void EventPage::RefuseColons(QLineEdit* edit) {
     edit->setValidator(new NoColonValidator(edit->validator(), edit));
 }
 
-QLineEdit* EventPage::AddEdit(int id, int x, int y, int width, int height) {
-    return Place(new QLineEdit(this), id, x, y, width, height);
-}
-
-QPushButton* EventPage::AddButton(const char* text, int id, int x, int y, int width, int height) {
-    auto* button = Place(new QPushButton(QString::fromLatin1(text), this), id, x, y, width, height);
-    // A page is no dialog: Enter never presses a button of its own accord.
-    button->setAutoDefault(false);
-    return button;
-}
-
 void EventPage::CreateAddEditButtons(int addId, int editId, int x, int y) {
     constexpr int kButtonWidthDlu = 50;
     constexpr int kButtonGapDlu = 8;
@@ -241,8 +206,4 @@ void EventPage::CreateAddEditButtons(int addId, int editId, int x, int y) {
     // Through the virtual handlers, so a page may run its own sequence.
     connect(m_btnAdd, &QPushButton::clicked, this, [this] { OnBnClickedAdd(); });
     connect(m_btnEdit, &QPushButton::clicked, this, [this] { OnBnClickedEdit(); });
-}
-
-QSlider* EventPage::AddSlider(int id, int x, int y, int width, int height) {
-    return Place(new QSlider(Qt::Horizontal, this), id, x, y, width, height);
 }

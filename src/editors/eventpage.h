@@ -5,10 +5,11 @@
 //
 // How a page uses it:
 //  - Derive from EventPage. In the constructor create the controls with
-//    AddLabel/AddCombo/AddEdit/AddButton/AddSlider (dialog units of the main
-//    window, so a page laid out within kPageWidthDlu x kPageHeightDlu fits
-//    its tab), fill them and set the start values, then call DropKeys for
-//    the Enter/Escape filter the page has (after the controls exist).
+//    AddLabel/AddCombo/AddEdit/AddButton/AddSlider/AddRadio/AddGroup and
+//    Place (dialog units of the main window, so a page laid out within
+//    kPageWidthDlu x kPageHeightDlu fits its tab), fill them and set the
+//    start values, then call DropKeys for the Enter/Escape filter the page
+//    has (after the controls exist).
 //  - Create the Add and Edit buttons with CreateAddEditButtons; they run the shared sequences (below) and
 //  call the page's hooks:
 //    BuildEventText (required), CheckPageData (the page's own data check,
@@ -34,6 +35,7 @@
 // UpdateEventRow. The first refusal stops; a refusal changes nothing. After
 // a successful Add or Edit the controls keep their values.
 
+#include "controls/dialoglayout.h"
 #include "editors/portrule.h"
 
 #include <QWidget>
@@ -41,11 +43,6 @@
 #include <string>
 
 class CravloDlg;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSlider;
 
 class EventPage : public QWidget {
     Q_OBJECT
@@ -131,28 +128,49 @@ protected:
     // it holds. Call after the controls are created.
     void DropKeys(bool enter, bool escape);
 
-    // ----- controls placed in dialog units; the id becomes the object name
-    static QRect Rect(int x, int y, int width, int height);
-    QLabel* AddLabel(const char* text, int id, int x, int y, int width, int height = 10);
-    QComboBox* AddCombo(int id, int x, int y, int width);
-    QLineEdit* AddEdit(int id, int x, int y, int width, int height = 14);
-    QPushButton* AddButton(const char* text, int id, int x, int y, int width = 50, int height = 14);
-    QSlider* AddSlider(int id, int x, int y, int width, int height = 15);
+    // ----- controls placed in the main window's dialog units (DialogLayout);
+    // the id becomes the object name
+    QLabel* AddLabel(const char* text, int id, int x, int y, int width,
+                     int height = DialogLayout::kLabelHeightDlu) {
+        return m_layout.Label(text, id, x, y, width, height);
+    }
+    QComboBox* AddCombo(int id, int x, int y, int width) {
+        return m_layout.Combo(id, x, y, width, kComboHeightDlu);
+    }
+    QLineEdit* AddEdit(int id, int x, int y, int width, int height = DialogLayout::kEditHeightDlu) {
+        return m_layout.Edit(id, x, y, width, height);
+    }
+    QPushButton* AddButton(const char* text, int id, int x, int y, int width = DialogLayout::kButtonWidthDlu,
+                           int height = DialogLayout::kButtonHeightDlu) {
+        return m_layout.Button(text, id, x, y, width, height);
+    }
+    QSlider* AddSlider(int id, int x, int y, int width, int height = DialogLayout::kSliderHeightDlu) {
+        return m_layout.Slider(id, x, y, width, height);
+    }
+    QRadioButton* AddRadio(const char* text, int id, int x, int y, int width) {
+        return m_layout.Radio(text, id, x, y, width);
+    }
+    QGroupBox* AddGroup(const char* title, int id, int x, int y, int width, int height) {
+        return m_layout.Group(title, id, x, y, width, height);
+    }
     // Creates the Add and Edit buttons side by side from (x, y) and connects
     // them to OnBnClickedAdd and OnBnClickedEdit.
     void CreateAddEditButtons(int addId, int editId, int x = 130, int y = 112);
     // Places a control made by the page.
     template <typename W> W* Place(W* widget, int id, int x, int y, int width, int height) {
-        PlaceWidget(widget, id, x, y, width, height);
-        return widget;
+        return m_layout.Place(widget, id, x, y, width, height);
     }
 
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void PlaceWidget(QWidget* widget, int id, int x, int y, int width, int height);
+    // A closed drop-down list is this tall, as in the main window.
+    static constexpr int kComboHeightDlu = 12;
+
     void InstallKeyFilter();
+
+    DialogLayout m_layout;
 
     bool m_bDropEnter = false;
     bool m_bDropEscape = false;
