@@ -406,6 +406,9 @@ private:
     void OnUploadThreadEnded(int generation, UploadEnd end);
 
     void OnConnectTimeout();
+    // Ends the byte-by-byte assembly: the bytes so far become m_rxFrame and
+    // OnRxFrameComplete(kind, length) follows from the event loop.
+    void HandOverRxFrame(int kind);
 
     QStringList m_args;
     QWidget* m_client = nullptr;

@@ -249,16 +249,19 @@ void CravloDlg::OnRxByte(char byte) {
         g_rxBuf[m_nRxCount++] = byte;
     if (m_nRxCount == 7)
         m_nRxExpect = CQvmCmd(1, g_rxBuf, m_nRxCount).GetDataLength();
-    if (m_nRxCount >= m_nRxExpect + 12) {
-        KillTimer(timerid::kRxByte);
-        std::memcpy(m_rxFrame.data(), g_rxBuf, sizeof g_rxBuf);
-        m_nRxFrameLen = m_nRxCount;
-        m_bRxBusy = false;
-        m_nRxCount = 0;
-        const int length = m_nRxFrameLen;
-        QMetaObject::invokeMethod(
-            this, [this, length] { OnRxFrameComplete(1, length); }, Qt::QueuedConnection);
-    }
+    if (m_nRxCount >= m_nRxExpect + 12)
+        HandOverRxFrame(1);
+}
+
+void CravloDlg::HandOverRxFrame(int kind) {
+    KillTimer(timerid::kRxByte);
+    std::memcpy(m_rxFrame.data(), g_rxBuf, sizeof g_rxBuf);
+    m_nRxFrameLen = m_nRxCount;
+    m_bRxBusy = false;
+    m_nRxCount = 0;
+    const int length = m_nRxFrameLen;
+    QMetaObject::invokeMethod(
+        this, [this, kind, length] { OnRxFrameComplete(kind, length); }, Qt::QueuedConnection);
 }
 
 void CravloDlg::OnRxFrameComplete(int /*kind*/, int /*length*/) {
@@ -291,18 +294,10 @@ bool CravloDlg::IsTimerActive(int id) const {
 
 void CravloDlg::OnTimer(int id) {
     switch (id) {
-    case timerid::kRxByte: {
+    case timerid::kRxByte:
         // The byte-by-byte frame did not complete in time: hand over what came.
-        KillTimer(timerid::kRxByte);
-        std::memcpy(m_rxFrame.data(), g_rxBuf, sizeof g_rxBuf);
-        m_nRxFrameLen = m_nRxCount;
-        m_bRxBusy = false;
-        m_nRxCount = 0;
-        const int length = m_nRxFrameLen;
-        QMetaObject::invokeMethod(
-            this, [this, length] { OnRxFrameComplete(3, length); }, Qt::QueuedConnection);
+        HandOverRxFrame(3);
         break;
-    }
     case timerid::kConnect:
         OnConnectTimeout();
         break;

@@ -341,3 +341,36 @@ TEST_F(LinkTest, ClosingTheWindowClosesTheLink) {
     m_dlg.reset();
     EXPECT_EQ(CRsCom::ReaderCount(), 0);
 }
+
+// The byte-by-byte assembler hands a frame over once L + 12 bytes are held
+// (the last "D" of "ENND" is not waited for), or whatever came when its
+// time-out fires; either way the reply event follows from the event loop.
+TEST_F(LinkTest, TheByteAssemblerHandsOverOnLengthOrOnTimeOut) {
+    CravloDlg& dlg = Start();
+    auto signalled = [] { return g_hReplyEvent.Wait(0) == AutoResetEvent::WaitResult::Signalled; };
+
+    g_hReplyEvent.Reset();
+    const std::string frame = kConnectFrameText; // L = 6: handed over at 18 bytes
+    for (size_t i = 0; i + 1 < 18; ++i)
+        dlg.OnRxByte(frame[i]);
+    EXPECT_TRUE(dlg.m_bRxBusy);
+    EXPECT_TRUE(dlg.IsTimerActive(timerid::kRxByte));
+    dlg.OnRxByte(frame[17]);
+    EXPECT_FALSE(dlg.m_bRxBusy);
+    EXPECT_EQ(dlg.m_nRxCount, 0);
+    EXPECT_FALSE(dlg.IsTimerActive(timerid::kRxByte));
+    EXPECT_EQ(dlg.m_nRxFrameLen, 18);
+    EXPECT_EQ(std::string(dlg.m_rxFrame.data(), 18), "QVM000602CONE87ENN");
+    EXPECT_FALSE(signalled()); // posted, not yet run
+    EXPECT_TRUE(WaitUntil(signalled));
+
+    for (char byte : std::string("QVM00"))
+        dlg.OnRxByte(byte);
+    dlg.OnTimer(timerid::kRxByte);
+    EXPECT_FALSE(dlg.m_bRxBusy);
+    EXPECT_EQ(dlg.m_nRxCount, 0);
+    EXPECT_FALSE(dlg.IsTimerActive(timerid::kRxByte));
+    EXPECT_EQ(dlg.m_nRxFrameLen, 5);
+    EXPECT_EQ(std::string(dlg.m_rxFrame.data(), 6), std::string("QVM00\0", 6)); // the buffer was zeroed
+    EXPECT_TRUE(WaitUntil(signalled));
+}
