@@ -99,7 +99,7 @@ void CravloDlg::OnCbnSelchangeComboPortMode(int index) {
     if (index < 0 || index == m_comboPortMode->currentIndex())
         return;
     if (prompt::MessageBox("This will clear all actions and event", prompt::Buttons::YesNo, {},
-                           prompt::Answer::Yes) != prompt::Answer::Yes)
+                           prompt::Answer::Yes, prompt::Icon::Warning) != prompt::Answer::Yes)
         return;
     ClearAllKeys();
     BuildPanelModel0();

@@ -58,6 +58,7 @@ TEST_F(MainWindowTest, ChangingThePortModeAndAnsweringNoChangesNothing) {
 
     ASSERT_EQ(m_prompter.Texts(), std::vector<std::string>{"This will clear all actions and event"});
     EXPECT_EQ(m_prompter.Messages()[0].buttons, prompt::Buttons::YesNo);
+    EXPECT_EQ(m_prompter.Messages()[0].icon, prompt::Icon::Warning);
     EXPECT_EQ(ReadSettings(), settings);
     EXPECT_EQ(PortModeBox(dlg)->currentIndex(), 0);
     EXPECT_EQ(dlg.m_nPortMode, 0);
