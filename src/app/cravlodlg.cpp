@@ -347,8 +347,9 @@ void CravloDlg::ShowConnectionStatus() {
 }
 
 bool CravloDlg::OnClose() {
+    // A plain question with its own caption: no icon.
     const prompt::Answer answer = prompt::MessageBox("Save the File in Editting?", prompt::Buttons::YesNo,
-                                                     "Attention:", prompt::Answer::No);
+                                                     "Attention:", prompt::Answer::No, prompt::Icon::None);
     // A cancelled or failed save keeps the window open, so nothing is lost.
     if (answer == prompt::Answer::Yes && !OnFileSaveAs())
         return false;

@@ -164,6 +164,7 @@ TEST_F(MainWindowTest, CloseAsksToSaveAndNoCloses) {
     EXPECT_EQ(question.caption, "Attention:");
     EXPECT_EQ(question.buttons, prompt::Buttons::YesNo);
     EXPECT_EQ(question.defaultAnswer, prompt::Answer::No);
+    EXPECT_EQ(question.icon, prompt::Icon::None);
     EXPECT_EQ(closed, 1);
 }
 
