@@ -77,8 +77,10 @@ void CravloDlg::OnKeyButton(int id) {
     switch (key.m_nKeyType) {
     case kKeyNormal: {
         CDlgKeyNormal dlg(index, key, m_nModel, this);
-        if (dlg.DoModal() != ModalDialog::kIdOk)
+        if (dlg.DoModal() != ModalDialog::kIdOk) {
+            key.repaint(); // Set may have renamed the key
             return;
+        }
         const int slot = KeyRecord::GetKeyActionSlot(dlg.m_nKind, dlg.m_nParamA, dlg.m_nParamB);
         // The key settings are taken before the key action is tried.
         key.m_nGroup = dlg.m_nGroup;

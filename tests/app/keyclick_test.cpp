@@ -14,8 +14,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
+#include <QWindow>
 #include <QtTest/QTest>
 
 namespace {
@@ -26,6 +29,17 @@ void ClickKey(CBaseButton& key) {
 
 void Click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The key as the window last painted it on the screen, and as it draws now.
+QImage KeyOnScreen(CravloDlg& dlg, CBaseButton& key) {
+    QApplication::processEvents();
+    const QImage window = dlg.windowHandle()->screen()->grabWindow(dlg.winId()).toImage();
+    return window.copy(QRect(key.mapTo(&dlg, QPoint(0, 0)), key.size()))
+        .convertToFormat(QImage::Format_RGB32);
+}
+QImage KeyAsDrawn(CBaseButton& key) {
+    return key.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -95,6 +109,8 @@ TEST_F(MainWindowTest, CancelAddsNothingAndSetOnlyRenames) {
     });
     ClickKey(dlg.m_keys[1]);
     EXPECT_EQ(dlg.m_keys[1].m_strName, "AB");
+    // The key on the screen shows its new name at once.
+    EXPECT_EQ(KeyOnScreen(dlg, dlg.m_keys[1]), KeyAsDrawn(dlg.m_keys[1]));
     for (const CStringArray& slot : dlg.m_keys[1].m_arrSlots)
         EXPECT_TRUE(slot.empty());
     EXPECT_EQ(dlg.m_nSelKey, 0);
