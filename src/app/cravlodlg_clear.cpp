@@ -123,10 +123,12 @@ void CravloDlg::OnConnectionCom() {
 void CravloDlg::OnForgetDevice() {
     if (prompt::Ask("Unusual", "Forget device,\rare you sure ? ") != prompt::Answer::Ok)
         return;
-    m_com.WriteAsync(std::string(kForgetDeviceFrame));
-    // No reply is awaited; the link state stays.
-    if (m_com.m_bWritten)
-        prompt::MessageBox("set success,please reboot device!");
+    // No reply is awaited; the link state stays. Success is told only for
+    // a frame that actually went out, not merely for an open port.
+    m_com.WriteAsync(std::string(kForgetDeviceFrame), [](int written) {
+        if (written > 0)
+            prompt::MessageBox("set success,please reboot device!");
+    });
 }
 
 void CravloDlg::OnBnClickedSetMode() {

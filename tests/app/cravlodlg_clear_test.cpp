@@ -231,6 +231,7 @@ TEST_F(LinkTest, ForgetDevice) {
     connected.OnForgetDevice();
     m_prompter.QueueAnswer(prompt::Answer::Ok);
     connected.OnForgetDevice();
+    ASSERT_TRUE(testwait::WaitUntil([&] { return m_prompter.Texts().size() == 3; }));
     EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{"Unusual|Forget device,\rare you sure ? ",
                                                             "Unusual|Forget device,\rare you sure ? ",
                                                             "set success,please reboot device!"}));
