@@ -244,7 +244,7 @@ void CravloDlg::OnBnClickedRefre() {
 
 void CravloDlg::OnBnClickedClearAllActions() {
     if (prompt::MessageBox("This will clear all actions and event", prompt::Buttons::YesNo, {},
-                           prompt::Answer::Yes) != prompt::Answer::Yes)
+                           prompt::Answer::Yes, prompt::Icon::Warning) != prompt::Answer::Yes)
         return;
     for (CBaseButton& key : m_keys)
         key.ClearAllKeyActions();
@@ -310,8 +310,8 @@ void CravloDlg::OnBnClickedDown() {
 }
 
 void CravloDlg::OnBnClickedClearAllEvents() {
-    if (prompt::MessageBox("This will clear all event", prompt::Buttons::YesNo, {}, prompt::Answer::Yes) !=
-        prompt::Answer::Yes)
+    if (prompt::MessageBox("This will clear all event", prompt::Buttons::YesNo, {}, prompt::Answer::Yes,
+                           prompt::Icon::Warning) != prompt::Answer::Yes)
         return;
     if (m_listEvent->GetItemCount() == 0)
         return;

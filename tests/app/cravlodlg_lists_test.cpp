@@ -223,6 +223,9 @@ TEST_F(ListsTest, ClearAllEventsEmptiesTheSlotButKeepsTheActionRow) {
     Click(dlg, 1023);
     EXPECT_EQ(m_prompter.Texts(),
               (std::vector<std::string>{"This will clear all event", "This will clear all event"}));
+    // A Yes/No question with the exclamation icon.
+    EXPECT_EQ(m_prompter.Messages()[0].buttons, prompt::Buttons::YesNo);
+    EXPECT_EQ(m_prompter.Messages()[0].icon, prompt::Icon::Warning);
     EXPECT_TRUE(dlg.m_keys[1].m_arrSlots[0].empty());
     EXPECT_EQ(dlg.m_listEvent->GetItemCount(), 0);
     EXPECT_EQ(dlg.m_listAction->GetItemCount(), 2);
@@ -271,6 +274,8 @@ TEST_F(ListsTest, ActionListDelRefreAndClearAll) {
     m_prompter.QueueAnswer(prompt::Answer::Yes);
     Click(dlg, 1019);
     EXPECT_EQ(m_prompter.Count("This will clear all actions and event"), 2u);
+    EXPECT_EQ(m_prompter.Messages().back().buttons, prompt::Buttons::YesNo);
+    EXPECT_EQ(m_prompter.Messages().back().icon, prompt::Icon::Warning);
     EXPECT_EQ(dlg.m_listAction->GetItemCount(), 0);
     EXPECT_TRUE(dlg.m_keys[3].m_arrSlots[1].empty());
     EXPECT_EQ(dlg.m_keys[3].m_strName, "Four"); // only the key actions go
