@@ -266,10 +266,17 @@ void CravloDlg::OnBnClickedDelEvent() {
 
 namespace {
 
-// The row at the bottom of the list's view, or -1.
+// The last row wholly in the list's view (a row cut off at the bottom is not
+// in view), or the last row when all of them fit; -1 for an empty list.
 int LastRowInView(const ReportListCtrl& list) {
-    const QModelIndex index = list.indexAt(QPoint(1, list.viewport()->height() - 1));
-    return index.isValid() ? index.row() : list.GetItemCount() - 1;
+    const int bottom = list.viewport()->height() - 1;
+    const QModelIndex index = list.indexAt(QPoint(1, bottom));
+    if (!index.isValid())
+        return list.GetItemCount() - 1;
+    const QModelIndex top = list.indexAt(QPoint(1, 0));
+    if (list.visualRect(index).bottom() > bottom && top.isValid() && index.row() > top.row())
+        return index.row() - 1;
+    return index.row();
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest/QTest>
 
 namespace {
@@ -333,4 +334,33 @@ TEST_F(ListsTest, EditReplacesTheSelectedEventInPlace) {
     // A selected row the key action does not have replaces nothing.
     dlg.ReplaceSelectedEvent(9, 36, "RELY : 0 : 1 : 0");
     EXPECT_EQ(dlg.m_keys[9].m_arrSlots[36], (CStringArray{"GPIO : Door : 0 : 1 : 1 : 1"}));
+}
+
+TEST_F(ListsTest, UpAndDownKeepTheViewWhereItWas) {
+    CravloDlg& dlg = StartWithEvents();
+    dlg.m_keys[1].m_arrSlots[0] = CStringArray(10, "RELY : 1 : 0 : 0");
+    ClickRow(dlg.m_listAction, 0);
+    ReportListCtrl* list = dlg.m_listEvent;
+    ASSERT_EQ(list->GetItemCount(), 10);
+    // Room for four whole rows and half of a fifth.
+    const int rowHeight = list->visualItemRect(list->topLevelItem(0)).height();
+    list->resize(list->width(), list->height() + rowHeight * 9 / 2 - list->viewport()->height());
+    ASSERT_EQ(list->viewport()->height(), rowHeight * 9 / 2);
+    QScrollBar* bar = list->verticalScrollBar();
+
+    // Rows 0 to 3 are in view; the half row 4 is not.
+    ClickRow(list, 3);
+    Click(dlg, 1021);
+    EXPECT_EQ(list->GetFirstSelectedItem(), 2);
+    EXPECT_EQ(bar->value(), 0);
+    Click(dlg, 1022);
+    EXPECT_EQ(list->GetFirstSelectedItem(), 3);
+    EXPECT_EQ(bar->value(), 0);
+    // Row 4 comes into view at the bottom.
+    Click(dlg, 1022);
+    EXPECT_EQ(list->GetFirstSelectedItem(), 4);
+    EXPECT_EQ(bar->value(), 1);
+    Click(dlg, 1021);
+    EXPECT_EQ(list->GetFirstSelectedItem(), 3);
+    EXPECT_EQ(bar->value(), 1);
 }
