@@ -117,8 +117,10 @@ bool CravloDlg::LoadProject(const QString& path) {
 }
 
 void CravloDlg::OnFileNew() {
-    const prompt::Answer answer = prompt::MessageBox(
-        "Save the File in Editting?", prompt::Buttons::YesNoCancel, "Attention:", prompt::Answer::No);
+    // A plain question with its own caption: no icon.
+    const prompt::Answer answer =
+        prompt::MessageBox("Save the File in Editting?", prompt::Buttons::YesNoCancel,
+                           "Attention:", prompt::Answer::No, prompt::Icon::None);
     if (answer == prompt::Answer::Cancel)
         return;
     if (answer == prompt::Answer::Yes)

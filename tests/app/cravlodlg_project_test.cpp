@@ -287,6 +287,7 @@ TEST_F(ProjectTest, NewCancelledAnywhereLeavesEverything) {
     EXPECT_EQ(question.caption, "Attention:");
     EXPECT_EQ(question.buttons, prompt::Buttons::YesNoCancel);
     EXPECT_EQ(question.defaultAnswer, prompt::Answer::No);
+    EXPECT_EQ(question.icon, prompt::Icon::None);
 
     m_prompter.QueueAnswer(prompt::Answer::No);
     OnModalOf<CDlgPanel>([](CDlgPanel* panel) { QTest::mouseClick(panel->m_btnCancel, Qt::LeftButton); });
