@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <algorithm>
+#include <limits>
 
 CharFilterEdit::CharFilterEdit(QWidget* parent) : QLineEdit(parent) {}
 
@@ -23,10 +25,16 @@ QString CharFilterEdit::FilterText(const QString& text) const {
     return kept;
 }
 
+int CharFilterEdit::Room(int replaced) const {
+    if (m_nLimitText <= 0)
+        return std::numeric_limits<int>::max();
+    return std::max(0, m_nLimitText - int(text().size()) + replaced);
+}
+
 void CharFilterEdit::InsertFiltered(const QString& text) {
     if (isReadOnly())
         return;
-    const QString kept = FilterText(text);
+    const QString kept = FilterText(text).left(Room(int(selectedText().size())));
     if (!kept.isEmpty())
         insert(kept);
 }
@@ -46,7 +54,7 @@ void CharFilterEdit::keyPressEvent(QKeyEvent* event) {
     // backspace, Ctrl shortcuts) keep their usual meaning.
     const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0).unicode() != 0x7f;
     if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-        if (FilterText(typed) != typed) {
+        if (FilterText(typed) != typed || typed.size() > Room(int(selectedText().size()))) {
             InsertFiltered(typed);
             event->accept();
             return;
@@ -57,7 +65,7 @@ void CharFilterEdit::keyPressEvent(QKeyEvent* event) {
 
 void CharFilterEdit::inputMethodEvent(QInputMethodEvent* event) {
     const QString commit = event->commitString();
-    const QString kept = FilterText(commit);
+    const QString kept = FilterText(commit).left(Room(int(selectedText().size())));
     if (kept == commit) {
         QLineEdit::inputMethodEvent(event);
         return;
@@ -104,8 +112,10 @@ void CharFilterEdit::dropEvent(QDropEvent* event) {
         QLineEdit::dropEvent(event);
         return;
     }
+    // Text moved within the edit leaves its place first.
+    const int replaced = event->source() == this ? int(selectedText().size()) : 0;
     QMimeData kept;
-    kept.setText(FilterText(event->mimeData()->text()));
+    kept.setText(FilterText(event->mimeData()->text()).left(Room(replaced)));
     QDropEvent filtered(event->position(), event->possibleActions(), &kept, event->buttons(),
                         event->modifiers(), event->type());
     QLineEdit::dropEvent(&filtered);

@@ -3,6 +3,12 @@
 // characters outside the set are dropped without a sound; pasted, dropped,
 // middle-click and input-method text keeps only the characters of the set.
 // Text that the owner sets with setText() is never filtered.
+//
+// SetLimitText caps what the user may bring the text to, as a character
+// limit of the platform's edit does: typing that would pass it is dropped
+// and pasted text is cut to the room left, while text that the owner sets
+// is taken whole, even when it is longer (QLineEdit's own maximum length
+// would cut it).
 
 #include <QLineEdit>
 
@@ -20,6 +26,9 @@ public:
     // Pastes the clipboard's text through the filter.
     void PasteFiltered();
 
+    // The most characters the user may bring the text to; 0: no limit.
+    void SetLimitText(int limit) { m_nLimitText = limit; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -29,4 +38,9 @@ protected:
 
 private:
     void InsertFiltered(const QString& text);
+    // How many characters the user may still add when `replaced`
+    // characters of the text give way to them.
+    int Room(int replaced) const;
+
+    int m_nLimitText = 0;
 };

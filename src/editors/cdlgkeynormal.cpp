@@ -120,7 +120,9 @@ void CDlgKeyNormal::OnInitDialog() {
         m_sliderRepeat->setValue(0);
     }
     m_editRepeat->setText(QStringLiteral("0.0S"));
-    m_editName->setMaxLength(kNameLength);
+    // The user types at most 4 characters; a longer stored name still shows
+    // whole and is handed back unchanged.
+    m_editName->SetLimitText(kNameLength);
 
     m_comboGroup->addItem(QStringLiteral("--"));
     const int groups = m_nModel == 0 ? 8 : (m_nModel == 1 || m_nModel == 2) ? 19 : 0;

@@ -2,6 +2,8 @@
 #include "editors/cdlgkeynormal.h"
 #include "support/comboinput.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -241,4 +243,26 @@ TEST_F(KeyNormalTest, NameTakesFourCharactersAndReturnEscapeDoNothing) {
     QTest::keyClick(dlg.m_btnOk, Qt::Key_Return);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), 0);
+}
+
+TEST_F(KeyNormalTest, LongerStoredNameShowsWholeAndOnlyTypingIsLimited) {
+    m_key.m_strName = "Projector";
+    CDlgKeyNormal dlg(0, m_key, 0);
+    dlg.show();
+    EXPECT_EQ(dlg.m_editName->text(), QString("Projector"));
+    dlg.m_editName->setFocus();
+    dlg.m_editName->end(false);
+    QTest::keyClicks(dlg.m_editName, "X");
+    EXPECT_EQ(dlg.m_editName->text(), QString("Projector"));
+    QTest::keyClick(dlg.m_editName, Qt::Key_Backspace);
+    EXPECT_EQ(dlg.m_editName->text(), QString("Projecto"));
+    // Pasted text is cut to the room left under the limit.
+    dlg.m_editName->setText(QStringLiteral("AB"));
+    dlg.m_editName->end(false);
+    QApplication::clipboard()->setText(QStringLiteral("WXYZ"));
+    QTest::keySequence(dlg.m_editName, QKeySequence::Paste);
+    EXPECT_EQ(dlg.m_editName->text(), QString("ABWX"));
+    dlg.m_editName->setText(QStringLiteral("Projector"));
+    QTest::mouseClick(dlg.m_btnOk, Qt::LeftButton);
+    EXPECT_EQ(dlg.m_strName, "Projector");
 }
