@@ -2,7 +2,12 @@
 
 #include "platform/textutil.h"
 
-CQvmView2ListCtrl::CQvmView2ListCtrl(QWidget* parent) : ReportListCtrl(parent) {}
+#include <QHeaderView>
+
+CQvmView2ListCtrl::CQvmView2ListCtrl(QWidget* parent) : ReportListCtrl(parent) {
+    header()->setSectionsClickable(true);
+    connect(header(), &QHeaderView::sectionClicked, this, &CQvmView2ListCtrl::OnColumnClick);
+}
 
 const KeyRecord* CQvmView2ListCtrl::Key(int key) const {
     if (key < 0 || key >= kKeyCount || !m_keys)
@@ -50,6 +55,10 @@ int CQvmView2ListCtrl::FindItem(int key, int slot) const {
 
 void CQvmView2ListCtrl::Sort(int column, bool ascending) {
     SortRows([this, column](int a, int b) { return CompareRows(a, b, column); }, column, ascending);
+}
+
+void CQvmView2ListCtrl::OnColumnClick(int column) {
+    Sort(column, !(column == GetSortColumn() && IsSortAscending()));
 }
 
 int CQvmView2ListCtrl::OnCompareItems(qint64 data1, qint64 data2, int column) const {

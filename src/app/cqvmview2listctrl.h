@@ -8,6 +8,8 @@
 //   item data        key | slot << 8
 //
 // A row is found by its item data, a key's rows by their column-0 text.
+// A click on a column header sorts by that column, ascending, and the
+// next click on the same header the other way round.
 
 #include "controls/reportlistctrl.h"
 #include "model/keyrecord.h"
@@ -43,6 +45,8 @@ public:
     // Sorts the rows by the key number in column 0; rows of one key keep
     // their order.
     void Sort(int column, bool ascending = true);
+    // A click on the header of the column.
+    void OnColumnClick(int column);
     // Column 0 compares the numbers after "Key": -1, 0 or 1. Other columns
     // compare their texts byte-wise.
     int OnCompareItems(qint64 data1, qint64 data2, int column) const;

@@ -168,6 +168,7 @@ void ReportListCtrl::SortRows(const std::function<int(int, int)>& compareRows, i
     if (current)
         selectionModel()->setCurrentIndex(indexFromItem(current), QItemSelectionModel::NoUpdate);
     m_nSortColumn = column;
+    m_bSortAscending = ascending;
     if (m_bMarkSortedColumn)
         header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     viewport()->update();

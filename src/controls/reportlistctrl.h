@@ -50,8 +50,9 @@ public:
     // before the sort); rows that compare equal keep their order. Selection
     // and focus travel with the rows and no ItemSelected is sent.
     void SortRows(const std::function<int(int, int)>& compareRows, int column, bool ascending = true);
-    // The column last sorted by, -1 before any sort.
+    // The column last sorted by, -1 before any sort, and its direction.
     int GetSortColumn() const { return m_nSortColumn; }
+    bool IsSortAscending() const { return m_bSortAscending; }
     // Whether the sorted column is marked (in the header, and for lists
     // that colour their cells, in its cells).
     void EnableMarkSortedColumn(bool mark = true);
@@ -70,6 +71,7 @@ private:
     void OnSelectionChanged(const QItemSelection& selected);
 
     int m_nSortColumn = -1;
+    bool m_bSortAscending = true;
     bool m_bMarkSortedColumn = false;
     bool m_bQuiet = false;
     bool m_bGridLines = false;

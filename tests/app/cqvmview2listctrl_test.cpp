@@ -1,5 +1,7 @@
 #include "app/cqvmview2listctrl.h"
 
+#include <QHeaderView>
+#include <QtTest/QTest>
 #include <array>
 #include <gtest/gtest.h>
 #include <vector>
@@ -156,4 +158,37 @@ TEST_F(ActionListFixture, DeletingTheSelectedRowSelectsNoOtherRow) {
     list.RefreshAll();
     EXPECT_EQ(list.GetFirstSelectedItem(), -1);
     EXPECT_EQ(notices, (std::vector<int>{1}));
+}
+
+TEST_F(ActionListFixture, AHeaderClickSortsByItsColumnAndTheNextOneTheOtherWay) {
+    keys[1].m_arrSlots[0] = {""};  // Key2 Press
+    keys[1].m_arrSlots[1] = {""};  // Key2 Release
+    keys[9].m_arrSlots[36] = {""}; // Key10 Virtual
+    keys[4].m_arrSlots[4] = {""};  // Key5 Page
+    list.setHeaderLabels({"Key", "Type", "Data"});
+    list.resize(700, 200);
+    list.show();
+    list.RefreshAll();
+    list.Sort(0);
+    list.SelectItem(2); // Key5
+    notices.clear();
+    auto clickHeader = [this](int column) {
+        QHeaderView* header = list.header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionPosition(column) + 5, 5));
+    };
+
+    clickHeader(0); // the list is sorted up by key: now down, one key's rows in slot order
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Key10", "Key5", "Key2", "Key2"}));
+    EXPECT_EQ(Column(1), (std::vector<std::string>{"Virtual", "Page", "Press", "Release"}));
+    clickHeader(0);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Key2", "Key2", "Key5", "Key10"}));
+    clickHeader(1);
+    EXPECT_EQ(Column(1), (std::vector<std::string>{"Page", "Press", "Release", "Virtual"}));
+    clickHeader(1);
+    EXPECT_EQ(Column(1), (std::vector<std::string>{"Virtual", "Release", "Press", "Page"}));
+    // The selection travels with its row, and sorting selects nothing.
+    EXPECT_EQ(list.GetFirstSelectedItem(), 3);
+    EXPECT_EQ(list.GetItemText(3, 0), "Key5");
+    EXPECT_TRUE(notices.empty());
 }
