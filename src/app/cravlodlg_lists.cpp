@@ -182,6 +182,9 @@ void CravloDlg::OnLbnSelchangeEventSet(int index) {
 
 // ----- selections
 
+// Each notice is a row that became selected, by the user or by the code;
+// the list sends no stray notice at start, so the first one is not set
+// aside (it may be row 0 of a project opened from the command line).
 void CravloDlg::OnLvnItemchangedActionList(int row) {
     if (row < 0)
         return;
