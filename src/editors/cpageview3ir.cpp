@@ -160,7 +160,17 @@ bool CPageView3Ir::CheckPageData() {
 }
 
 bool CPageView3Ir::CheckPort(bool /*edit*/) {
-    return CheckPortAvailable("IR selection port ", m_comboPort->currentIndex(), kPortTable);
+    if (!CheckPortAvailable("IR selection port ", m_comboPort->currentIndex(), kPortTable))
+        return false;
+    // A re-loaded event may leave a box without a selection (send mode 2
+    // has no entry). Its -1 would reach the device as port 0, carrier "-1"
+    // or send mode 0, none of which it has: refused, as on the RS232 page.
+    if (m_comboPort->currentIndex() < 0 || m_comboCarrier->currentIndex() < 0 ||
+        m_comboActive->currentIndex() < 0) {
+        prompt::MessageBox("no selecte port");
+        return false;
+    }
+    return true;
 }
 
 // ----- the library

@@ -333,6 +333,35 @@ TEST_F(IrPageTest, PickingAnIrEventLoadsItBackOntoThePage) {
     EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Funciton name is empty"});
 }
 
+TEST_F(IrPageTest, AReloadedEventWithoutAPortCarrierOrSendModeIsNotWrittenBack) {
+    WriteTv();
+    CravloDlg& dlg = StartWithAction();
+    dlg.m_nPortMode = 3; // no port refused by the port mode
+    const std::string text = "INFR : TV : Input : 5 : 7 : 2 : 1 : 4 : c6 : 01";
+    dlg.AddEvent(0, 0, text);
+    dlg.AddEventRow(text);
+    CPageView3Ir* page = Page();
+    ClickRow(dlg.m_listEvent, 0);
+    ASSERT_EQ(page->m_comboPort->currentIndex(), -1);
+    ASSERT_EQ(page->m_comboCarrier->currentIndex(), -1);
+    ASSERT_EQ(page->m_comboActive->currentIndex(), -1);
+
+    // Each box without a selection refuses the event in turn.
+    Click(page->m_btnEdit);
+    page->m_comboPort->setCurrentIndex(1);
+    Click(page->m_btnEdit);
+    page->m_comboCarrier->setCurrentIndex(0);
+    Click(page->m_btnAdd);
+    EXPECT_EQ(m_prompter.Texts(),
+              (std::vector<std::string>{"no selecte port", "no selecte port", "no selecte port"}));
+    EXPECT_EQ(SelectedEvents(), CStringArray{text});
+
+    page->m_comboActive->setCurrentIndex(1);
+    Click(page->m_btnEdit);
+    EXPECT_EQ(SelectedEvents(), CStringArray{"INFR : TV : Input : 1 : 0 : 1 : 1 : 4 : c6 : 01"});
+    EXPECT_EQ(m_prompter.Texts().size(), 3u);
+}
+
 TEST_F(IrPageTest, ARepeatTypedAboveNinetyNineIsSentAsNinetyNine) {
     WriteTv();
     CravloDlg& dlg = StartWithAction();
