@@ -126,7 +126,9 @@ void CDlgRs232EditLib::OnInitDialog() {
     m_nFormat = 0;
     m_nEndChar = 0;
     UpdateData(false);
-    m_editData->setMaxLength(kDataEditMaxChars);
+    // The user types at most 96 characters; the 33 bytes of a function read
+    // from a file still show whole as hex (98 characters).
+    m_editData->SetLimitText(kDataEditMaxChars);
 
     LoadLibAndSelect(m_strLib, m_strFunction);
     UpdateData(false);

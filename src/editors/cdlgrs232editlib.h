@@ -36,7 +36,7 @@ public:
     QComboBox* m_comboBaud;     // 1075
     QComboBox* m_comboDataBit;  // 1084
     QComboBox* m_comboStopBit;  // 1085
-    CRS232Edit* m_editData;     // 1082, at most 96 characters
+    CRS232Edit* m_editData;     // 1082, typed: at most 96 characters
     int m_nFormat = 0;          // radio group 1077: 0 ASCII, 1 hex
     int m_nEndChar = 0;         // radio group 1079: 0 none, 1 CR, 2 CR LF
     std::string m_strLib;       // given by the caller

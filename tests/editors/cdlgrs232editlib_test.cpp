@@ -86,7 +86,6 @@ TEST_F(Rs232EditLib, OpensEmptyWithTheStartValues) {
     EXPECT_EQ(dlg.m_editLibName->text(), QString());
     EXPECT_TRUE(dlg.m_editLibName->isReadOnly());
     EXPECT_EQ(dlg.m_comboFunction->count(), 0);
-    EXPECT_EQ(dlg.m_editData->maxLength(), 96);
     EXPECT_FALSE(dlg.m_editData->m_bHexMode);
     for (const char* id : {"1025", "1026", "1027", "1076", "1088", "1086", "1087", "1", "2"})
         EXPECT_NE(dlg.findChild<QPushButton*>(id), nullptr) << id;
@@ -100,6 +99,26 @@ TEST_F(Rs232EditLib, OpensEmptyWithTheStartValues) {
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(m_prompter.Texts().empty());
     dlg.grab().save("/tmp/cdlgrs232editlib.png");
+}
+
+TEST_F(Rs232EditLib, TheDataEditLimitsTypingOnlyToNinetySixCharacters) {
+    // 33 bytes 00 to 20 in hex: 33 pairs and 32 blanks, 98 characters.
+    std::string bytes;
+    QString pairs;
+    for (int i = 0; i < 33; ++i) {
+        bytes += char(i);
+        pairs += QString(i ? " %1" : "%1").arg(i, 2, 16, QChar('0'));
+    }
+    WriteLib("Full.rss",
+             Rs232Library("Full", 1, Rs232Record("all", "9600", "8", "1", "NONE", 1, 0, 33, bytes)));
+    CDlgRs232EditLib& dlg = Open("Full", "all");
+    EXPECT_EQ(Data(dlg), pairs) << "a function read from its file shows whole";
+    QTest::keyClicks(dlg.m_editData, "1");
+    EXPECT_EQ(Data(dlg), pairs) << "no room to type";
+
+    Click(dlg.m_btnClear);
+    QTest::keyClicks(dlg.m_editData, QString(100, QChar('a')));
+    EXPECT_EQ(Data(dlg), QString(96, QChar('a')));
 }
 
 TEST_F(Rs232EditLib, NewLibraryAndFunctionSaveTheExactFileAndShowAgain) {
