@@ -15,6 +15,8 @@ constexpr int kItemDataRole = Qt::UserRole;
 // The cell's text as the program's bytes, kept beside the shown text so
 // that it comes back byte for byte.
 constexpr int kBytesRole = Qt::UserRole + 1;
+// How much darker the cells of a marked sorted column are drawn.
+constexpr int kMarkedColumnDarkerPercent = 106;
 
 } // namespace
 
@@ -189,6 +191,13 @@ void ReportListCtrl::SetGridLines(bool on) {
 
 void ReportListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
+    // The sorted column's cells stand out in a slightly darker background;
+    // a selected row paints its highlight over it.
+    if (m_bMarkSortedColumn && m_nSortColumn >= 0 && m_nSortColumn < columnCount()) {
+        const QRect cell(columnViewportPosition(m_nSortColumn), option.rect.top(), columnWidth(m_nSortColumn),
+                         option.rect.height());
+        painter->fillRect(cell, palette().color(QPalette::Base).darker(kMarkedColumnDarkerPercent));
+    }
     QTreeWidget::drawRow(painter, option, index);
     if (!m_bGridLines)
         return;

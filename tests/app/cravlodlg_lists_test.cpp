@@ -9,6 +9,7 @@
 #include "editors/eventpage.h"
 
 #include <QHeaderView>
+#include <QImage>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest/QTest>
@@ -363,4 +364,22 @@ TEST_F(ListsTest, UpAndDownKeepTheViewWhereItWas) {
     Click(dlg, 1021);
     EXPECT_EQ(list->GetFirstSelectedItem(), 3);
     EXPECT_EQ(bar->value(), 1);
+}
+
+TEST_F(ListsTest, TheActionListDrawsItsSortedColumnMarked) {
+    CravloDlg& dlg = StartWithEvents();
+    ClickRow(dlg.m_listAction, 0);
+    // A pixel near the right end of a cell, where no text reaches, in the
+    // unselected row 1 of each list.
+    auto cellPixel = [](ReportListCtrl* list, int column) {
+        const QImage image = list->viewport()->grab().toImage();
+        const QRect row = list->visualItemRect(list->topLevelItem(1));
+        return image.pixelColor(list->columnViewportPosition(column) + list->columnWidth(column) - 6,
+                                row.center().y());
+    };
+    const QColor base = dlg.m_listAction->palette().color(QPalette::Base);
+    EXPECT_NE(cellPixel(dlg.m_listAction, 0), base);
+    EXPECT_EQ(cellPixel(dlg.m_listAction, 1), base);
+    EXPECT_EQ(cellPixel(dlg.m_listEvent, 0), base);
+    EXPECT_EQ(cellPixel(dlg.m_listEvent, 1), base);
 }
