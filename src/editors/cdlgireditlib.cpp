@@ -84,7 +84,9 @@ void CDlgIREditLib::OnInitDialog() {
 int CDlgIREditLib::LoadLibAndSelect(const std::string& library, const std::string& function) {
     const std::string lib = txt::Trim(library);
     const std::string fn = txt::Trim(function);
-    if (lib.empty())
+    // The name comes from an event text: one that is no plain file name
+    // would reach outside the Library folder, so it counts as missing.
+    if (lib.empty() || !IsPlainFileName(lib))
         return 0;
     switch (ReadLibraryFile(m_irLib, GetLibraryFilePath(lib + ".irr"))) {
     case LibraryRead::Unreadable:

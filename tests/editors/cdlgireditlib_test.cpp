@@ -111,6 +111,15 @@ TEST_F(IrEditLib, OpensTheCallersLibraryAndSelectsItsFunction) {
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
+TEST_F(IrEditLib, ALibraryNameThatLeavesTheLibraryFolderIsNotRead) {
+    // A readable library one folder above the Library folder.
+    ASSERT_TRUE(WriteFileBytes(GetLibraryPath() + "/../TV.irr", kTvLibrary));
+    auto dlg = Open("../TV", "Power");
+    EXPECT_EQ(dlg->m_listCodes->GetItemCount(), 0);
+    EXPECT_EQ(dlg->m_editLibName->text(), QString());
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
 TEST_F(IrEditLib, AMissingLibraryGivesAnEmptyEditorAndADamagedOneAMessage) {
     auto missing = Open("Nothing", "Power");
     EXPECT_EQ(missing->m_listCodes->GetItemCount(), 0);
