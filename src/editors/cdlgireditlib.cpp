@@ -111,16 +111,9 @@ int CDlgIREditLib::LoadLibAndSelect(const std::string& library, const std::strin
 }
 
 void CDlgIREditLib::OnBnClickedOpenLib() {
-    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("irr"), false);
-    if (!path)
+    if (!OpenLibraryFile(m_irLib, QStringLiteral("irr"), "Can Not Open The File",
+                         [this] { m_editLibName->clear(); }))
         return;
-    m_editLibName->clear();
-    m_irLib = CIrLibSet();
-    // A damaged file is refused like one that cannot be read.
-    if (ReadLibraryFile(m_irLib, *path) != LibraryRead::Loaded) {
-        prompt::MessageBox("Can Not Open The File");
-        return;
-    }
     m_editLibName->setText(cp936::ToUnicode(m_irLib.m_strName));
     m_arrFunctions = m_irLib.m_arrFunctions;
     m_listCodes->LoadFromArray(m_arrFunctions);

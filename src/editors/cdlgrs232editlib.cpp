@@ -251,17 +251,11 @@ void CDlgRs232EditLib::OnBnClickedRadioHex() {
 }
 
 void CDlgRs232EditLib::OnBnClickedOpenLib() {
-    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("rss"), false);
-    if (!path)
+    if (!OpenLibraryFile(m_rsLib, QStringLiteral("rss"), "Can Not Open The File", [this] {
+            m_editLibName->clear();
+            m_comboFunction->clear();
+        }))
         return;
-    m_editLibName->clear();
-    m_comboFunction->clear();
-    m_rsLib = CRS232LibSet();
-    // A damaged file is refused like one that cannot be read.
-    if (ReadLibraryFile(m_rsLib, *path) != LibraryRead::Loaded) {
-        prompt::MessageBox("Can Not Open The File");
-        return;
-    }
     m_editLibName->setText(ToQ(m_rsLib.m_strName));
     FillFunctionCombo({});
     OnCbnSelchangeComboFunction();

@@ -189,16 +189,11 @@ void CPageView3Ir::FillFunctions() {
 }
 
 void CPageView3Ir::OnBnClickedChangeLib() {
-    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("irr"), false);
-    if (!path)
+    if (!OpenLibraryFile(m_irLib, QStringLiteral("irr"), "The File is already destroyed", [this] {
+            m_editLibName->clear();
+            m_comboFunction->clear();
+        }))
         return;
-    m_editLibName->clear();
-    m_comboFunction->clear();
-    m_irLib = CIrLibSet();
-    if (ReadLibraryFile(m_irLib, *path) != LibraryRead::Loaded) {
-        prompt::MessageBox("The File is already destroyed");
-        return;
-    }
     SetEditText(m_editLibName, m_irLib.m_strName);
     FillFunctions();
     if (m_comboFunction->count() > 0)

@@ -189,17 +189,11 @@ LibraryRead CPageView3Rs232::LoadLibrary(const std::string& name) {
 }
 
 void CPageView3Rs232::OnBnClickedChangeLib() {
-    const std::optional<QString> path = ChooseLibraryFile(QStringLiteral("rss"), false);
-    if (!path)
+    if (!OpenLibraryFile(m_rsLib, QStringLiteral("rss"), "The File is already destroyed", [this] {
+            m_editLibName->clear();
+            m_comboLibFunction->clear();
+        }))
         return;
-    m_editLibName->clear();
-    m_comboLibFunction->clear();
-    m_rsLib = CRS232LibSet();
-    // A damaged file is refused like one that cannot be read.
-    if (ReadLibraryFile(m_rsLib, *path) != LibraryRead::Loaded) {
-        prompt::MessageBox("The File is already destroyed");
-        return;
-    }
     SetEditText(m_editLibName, m_rsLib.m_strName);
     for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
         AddSortedItem(m_comboLibFunction, cp936::ToUnicode(fun.m_strName));

@@ -5,7 +5,10 @@
 
 #include "platform/carchive.h"
 
+#include "platform/prompter.h"
+
 #include <QString>
+#include <functional>
 #include <optional>
 
 // `extension` without its dot ("irr", "rss"). The chosen path, or nothing
@@ -23,4 +26,25 @@ template <typename Library> LibraryRead ReadLibraryFile(Library& library, const 
     } catch (const CArchiveException&) {
         return LibraryRead::Damaged;
     }
+}
+
+// The Open Lib / Change Lib step of the library editors and pages: asks for
+// a library file and reads it into `library`, which starts empty. Once a file
+// was chosen, `clearShown` empties the controls that show a library, so they
+// never keep the old one's remains; a file that cannot be read whole shows
+// `refusal`. True when a library was read.
+template <typename Library>
+bool OpenLibraryFile(Library& library, const QString& extension, const char* refusal,
+                     const std::function<void()>& clearShown) {
+    const std::optional<QString> path = ChooseLibraryFile(extension, false);
+    if (!path)
+        return false;
+    clearShown();
+    library = Library();
+    // A damaged file is refused like one that cannot be read.
+    if (ReadLibraryFile(library, *path) != LibraryRead::Loaded) {
+        prompt::MessageBox(refusal);
+        return false;
+    }
+    return true;
 }
