@@ -114,14 +114,7 @@ CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, 
 }
 
 void CDlgRs232EditLib::OnInitDialog() {
-    FillCombo(m_comboBaud, serialtext::kBaudRates);
-    SelectExact(m_comboBaud, "9600");
-    FillCombo(m_comboDataBit, serialtext::kDataBits);
-    SelectExact(m_comboDataBit, "8");
-    FillCombo(m_comboStopBit, serialtext::kStopBits);
-    SelectExact(m_comboStopBit, "1");
-    FillCombo(m_comboParity, serialtext::kParities);
-    SelectExact(m_comboParity, "NONE");
+    FillSerialSettingCombos(m_comboBaud, m_comboDataBit, m_comboStopBit, m_comboParity);
 
     m_nFormat = 0;
     m_nEndChar = 0;

@@ -119,14 +119,7 @@ void CPageView3Rs232::OnInitDialog() {
     m_pairRepeat = new SliderEditPair(m_sliderRepeat, m_editRepeat, pair, this);
     m_pairDelay = new SliderEditPair(m_sliderDelay, m_editDelay, pair, this);
 
-    FillCombo(m_comboBaud, serialtext::kBaudRates);
-    SelectByText(m_comboBaud, "9600");
-    FillCombo(m_comboDataBit, serialtext::kDataBits);
-    SelectByText(m_comboDataBit, "8");
-    FillCombo(m_comboStopBit, serialtext::kStopBits);
-    SelectByText(m_comboStopBit, "1");
-    FillCombo(m_comboParity, serialtext::kParities);
-    SelectByText(m_comboParity, "NONE");
+    FillSerialSettingCombos(m_comboBaud, m_comboDataBit, m_comboStopBit, m_comboParity);
 
     m_nFormat = 0;
     m_nEndChar = 0;

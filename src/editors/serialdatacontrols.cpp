@@ -77,6 +77,17 @@ void FillCombo(QComboBox* combo, const std::vector<std::string>& entries) {
         combo->addItem(cp936::ToUnicode(entry));
 }
 
+void FillSerialSettingCombos(QComboBox* baud, QComboBox* dataBits, QComboBox* stopBits, QComboBox* parity) {
+    const auto fill = [](QComboBox* combo, const std::vector<std::string>& entries, const char* chosen) {
+        FillCombo(combo, entries);
+        combo->setCurrentIndex(combo->findText(QString::fromLatin1(chosen), Qt::MatchExactly));
+    };
+    fill(baud, serialtext::kBaudRates, "9600");
+    fill(dataBits, serialtext::kDataBits, "8");
+    fill(stopBits, serialtext::kStopBits, "1");
+    fill(parity, serialtext::kParities, "NONE");
+}
+
 bool SelectParity(QComboBox* parity, const std::string& text, bool caseSensitive) {
     const Qt::MatchFlags match =
         caseSensitive ? (Qt::MatchExactly | Qt::MatchCaseSensitive) : Qt::MatchFixedString;

@@ -66,6 +66,10 @@ private:
 // The list's entries, in order.
 void FillCombo(QComboBox* combo, const std::vector<std::string>& entries);
 
+// The four serial setting lists filled, with 9600 baud, 8 data bits, 1 stop
+// bit and no parity selected.
+void FillSerialSettingCombos(QComboBox* baud, QComboBox* dataBits, QComboBox* stopBits, QComboBox* parity);
+
 // Selects a parity by its text, exactly or letter case aside. After the user
 // chose 7 data bits the list lacks "NONE": a parity the list does not hold
 // brings the whole list back, rather than leaving another parity selected

@@ -68,8 +68,9 @@ TEST_F(KeyNormalTest, GroupsByDeviceModel) {
         dlg.show();
         EXPECT_EQ(dlg.m_comboGroup->count(), groups + 1) << model;
         EXPECT_EQ(dlg.m_comboGroup->itemText(0), QString("--"));
-        if (groups)
+        if (groups) {
             EXPECT_EQ(dlg.m_comboGroup->itemText(groups), QString("Group %1").arg(groups)) << model;
+        }
     }
 }
 

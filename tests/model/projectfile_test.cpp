@@ -173,8 +173,9 @@ TEST(ProjectFile, FileInTheOriginalLayoutOpensWithEveryField) {
     EXPECT_EQ(k.m_arrSlots[3], (CStringArray{"RELY : 0 : 1", longText}));
     EXPECT_EQ(k.m_arrSlots[4], (CStringArray{""}));
     for (int s = 0; s < kSlotCount; ++s)
-        if (s != 3 && s != 4)
+        if (s != 3 && s != 4) {
             EXPECT_TRUE(k.m_arrSlots[static_cast<size_t>(s)].empty()) << s;
+        }
     EXPECT_EQ(p.m_keys[35].m_strName, "36");
     EXPECT_EQ(p.m_keys[35].m_nKeyType, 4);
     EXPECT_EQ(p.m_keys[35].m_nRepeatDelay, 4); // the spare field of this record held 4
