@@ -25,13 +25,6 @@ namespace {
 
 CravloDlg* g_mainDialog = nullptr;
 
-// Dialog units become pixels as with a dialog font of 7 x 14 pixel base
-// units (x: 7/4 pixel per unit, y: 14/8). That is large enough for the
-// fixed 43-pixel key pitch of models 1 and 2: the 13 virtual keys of model 2
-// need 561 pixels of the frame's 324 units, and its virtual row (y 225 to 250
-// in the frame) stays above the device-ID box.
-constexpr int kBaseUnitXPx = 7;
-constexpr int kBaseUnitYPx = 14;
 constexpr int kDialogWidthDlu = 610;
 constexpr int kDialogHeightDlu = 369;
 // Drop-down lists give their dropped height in the layout; closed they are
@@ -39,7 +32,7 @@ constexpr int kDialogHeightDlu = 369;
 constexpr int kComboHeightDlu = 12;
 constexpr int kDialogFontPx = 12;
 
-const DialogUnits kUnits(kBaseUnitXPx, kBaseUnitYPx);
+const DialogUnits& kUnits = DialogUnits::MainWindow();
 
 // Properties kept on each control for the scaling: its rectangle in the
 // layout at the first show, and the one last given to it.

@@ -23,6 +23,8 @@
 #include "controls/cbasebutton.h"
 #include "device/crscom.h"
 #include "device/usbdevicenotices.h"
+#include "editors/eventpagehost.h"
+#include "editors/irlearnlink.h"
 #include "model/keyrecord.h"
 
 #include <QIcon>
@@ -121,7 +123,7 @@ constexpr int kClearFinish = 5; // nothing starts it
 constexpr int kUploadClear = 6; // ticks of the clear before an upload
 } // namespace timerid
 
-class CravloDlg : public QMainWindow, public RsComReceiver {
+class CravloDlg : public QMainWindow, public RsComReceiver, public EventPageHost, public IrLearnLink {
     Q_OBJECT
 public:
     // `args` are the command-line arguments after the program name; the
@@ -205,18 +207,27 @@ public:
     void OnBnClickedDown();
     void OnBnClickedClearAllEvents();
 
-    // The event pages' way in. A page's Add calls AddEvent, then AddEventRow;
-    // its Edit calls ReplaceSelectedEvent, then UpdateEventRow; each passes
-    // m_nSelKey and m_nSelSlot. A key or slot out of range changes nothing.
+    // The event pages' way in (EventPageHost). A page's Add calls AddEvent,
+    // then AddEventRow; its Edit calls ReplaceSelectedEvent, then
+    // UpdateEventRow; each passes m_nSelKey and m_nSelSlot. A key or slot out
+    // of range changes nothing.
     // The text joins the key action (the blank placeholder is replaced).
-    void AddEvent(int key, int slot, const std::string& text);
+    void AddEvent(int key, int slot, const std::string& text) override;
     // A new last Event List row with the text's type name and description.
-    void AddEventRow(const std::string& text);
+    void AddEventRow(const std::string& text) override;
     // The event at the selected Event List row is replaced by the text; no
     // selected row (or one the key action does not have): nothing.
-    void ReplaceSelectedEvent(int key, int slot, const std::string& text);
+    void ReplaceSelectedEvent(int key, int slot, const std::string& text) override;
     // The selected Event List row shows the text's type name and description.
-    void UpdateEventRow(const std::string& text);
+    void UpdateEventRow(const std::string& text) override;
+    bool HasActionRows() const override;
+    bool HasEventRows() const override;
+    bool HasSelectedEventRow() const override;
+    int SelectedKey() const override { return m_nSelKey; }
+    int SelectedSlot() const override { return m_nSelSlot; }
+    int DeviceModel() const override { return m_nModel; }
+    int PortMode() const override { return m_nPortMode; }
+    IrLearnLink* LearnLink() override { return this; }
 
     // ----- project files (cravlodlg_project.cpp)
     void OnFileNew();
@@ -259,6 +270,12 @@ public:
     void OnRxByte(char byte);
     void OnRxFrameComplete(int kind, int length);
     void OnRefreshEventList(int key, int slot);
+    // The IR library editor's link (IrLearnLink): learning sets
+    // m_bIrLearning, forgets a half-assembled frame (m_bRxBusy) and sends
+    // the learn request; stopping also returns the link state to idle.
+    bool IsLinkOpen() const override;
+    void StartIrLearning() override;
+    void StopIrLearning() override;
     // Window-style timers: SetTimer starts (or restarts) timer `id` with the
     // period, and it ticks through OnTimer until KillTimer.
     void SetTimer(int id, int periodMs);

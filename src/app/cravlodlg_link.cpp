@@ -272,6 +272,26 @@ void CravloDlg::OnRefreshEventList(int key, int slot) {
     m_listEvent->ShowEvents(key, slot);
 }
 
+// ----- the IR library editor's link
+
+bool CravloDlg::IsLinkOpen() const {
+    return m_com.IsOpen();
+}
+
+void CravloDlg::StartIrLearning() {
+    m_bIrLearning = true;
+    m_bRxBusy = false;
+    CQvmCmd cmd(0, g_txBuf, 0);
+    cmd.BuildNoneFrame();
+    // Queued for the link's writer: the editor never waits for the device.
+    m_com.WriteAsync(std::string(g_txBuf, size_t(cmd.m_nLen)));
+}
+
+void CravloDlg::StopIrLearning() {
+    m_nLinkState = kLinkIdle;
+    m_bIrLearning = false;
+}
+
 void CravloDlg::SetTimer(int id, int periodMs) {
     QTimer*& timer = m_timers[id];
     if (!timer) {

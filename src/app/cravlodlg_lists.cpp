@@ -100,10 +100,11 @@ void CravloDlg::InitEventPages() {
                                                      kPageToggle, kPageDelay, kPageIr,  kPageRs232};
     for (int index : kCreationOrder) {
         if (!m_eventPages[size_t(index)])
-            m_eventPages[size_t(index)] = CreateEventPage(index, m_tabEvents);
+            m_eventPages[size_t(index)] = CreateEventPage(index, m_tabEvents, this);
     }
     // GPIO events have no tab: the page is made and stays hidden.
     m_pageIO = new CPageView3IO(this);
+    m_pageIO->SetHost(this);
     m_pageIO->hide();
     for (int i = 0; i < kEventPageCount; ++i) {
         QWidget* page = m_eventPages[size_t(i)];
@@ -359,4 +360,16 @@ void CravloDlg::ReplaceSelectedEvent(int key, int slot, const std::string& text)
 void CravloDlg::UpdateEventRow(const std::string& text) {
     const CQvmEventStr event(text);
     m_listEvent->SetSelectedEventItem(event.GetTypeName(), event.GetDescription());
+}
+
+bool CravloDlg::HasActionRows() const {
+    return m_listAction && m_listAction->GetItemCount() > 0;
+}
+
+bool CravloDlg::HasEventRows() const {
+    return m_listEvent && m_listEvent->GetItemCount() > 0;
+}
+
+bool CravloDlg::HasSelectedEventRow() const {
+    return m_listEvent && m_listEvent->GetFirstSelectedItem() >= 0;
 }

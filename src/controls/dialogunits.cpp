@@ -12,7 +12,20 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
 
+// Dialog units become pixels as with a dialog font of 7 x 14 pixel base
+// units (x: 7/4 pixel per unit, y: 14/8). That is large enough for the
+// fixed 43-pixel key pitch of models 1 and 2: the 13 virtual keys of model 2
+// need 561 pixels of the key panel frame's 324 units, and its virtual row
+// (y 225 to 250 in the frame) stays above the device-ID box.
+constexpr int kMainWindowBaseXPx = 7;
+constexpr int kMainWindowBaseYPx = 14;
+
 } // namespace
+
+const DialogUnits& DialogUnits::MainWindow() {
+    static const DialogUnits units(kMainWindowBaseXPx, kMainWindowBaseYPx);
+    return units;
+}
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);

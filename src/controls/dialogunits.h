@@ -17,6 +17,10 @@ public:
     // Fixed base units in pixels, for a layout that must not follow the font.
     DialogUnits(int baseXPx, int baseYPx);
 
+    // The units of the main window's layout, shared by the event pages in
+    // its tabs so that a page fits its tab: fixed, not from a font.
+    static const DialogUnits& MainWindow();
+
     int X(int units) const;
     int Y(int units) const;
     QRect Rect(int x, int y, int width, int height) const;

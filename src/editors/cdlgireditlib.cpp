@@ -1,6 +1,5 @@
 #include "editors/cdlgireditlib.h"
 
-#include "app/cravlodlg.h"
 #include "controls/cqvmirlistctrl.h"
 #include "controls/dialoglayout.h"
 #include "device/devicetiming.h"
@@ -23,7 +22,7 @@ constexpr int kNewCodeChars = 99;
 
 } // namespace
 
-CDlgIREditLib::CDlgIREditLib(QWidget* parent) : ModalDialog(parent) {
+CDlgIREditLib::CDlgIREditLib(QWidget* parent, IrLearnLink* link) : ModalDialog(parent), m_pLink(link) {
     DialogLayout layout(this);
     // Enter presses none of the buttons but OK.
     layout.NoAutoDefaultButtons();
@@ -221,17 +220,11 @@ void CDlgIREditLib::OnBnClickedSaveNameAs() {
 }
 
 void CDlgIREditLib::OnBnClickedLearn() {
-    CravloDlg* main = MainDialog();
-    if (!main || !main->m_com.IsOpen()) {
+    if (!m_pLink || !m_pLink->IsLinkOpen()) {
         prompt::MessageBox("Please Open Com");
         return;
     }
-    main->m_bIrLearning = true;
-    main->m_bRxBusy = false;
-    CQvmCmd cmd(0, g_txBuf, 0);
-    cmd.BuildNoneFrame();
-    // Queued for the link's writer: the editor never waits for the device.
-    main->m_com.WriteAsync(std::string(g_txBuf, size_t(cmd.m_nLen)));
+    m_pLink->StartIrLearning();
     m_learnTimer.start(Timing().learnButtonMs);
     m_btnLearn->setEnabled(false);
 }
@@ -257,10 +250,8 @@ void CDlgIREditLib::OnLearnData(const char* frame, int length) {
 
 void CDlgIREditLib::done(int result) {
     m_learnTimer.stop();
-    if (CravloDlg* main = MainDialog()) {
-        main->m_nLinkState = CravloDlg::kLinkIdle;
-        main->m_bIrLearning = false;
-    }
+    if (m_pLink)
+        m_pLink->StopIrLearning();
     ModalDialog::done(result);
 }
 

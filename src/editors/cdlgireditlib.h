@@ -5,16 +5,19 @@
 // remote control, and saves. Nothing is written before Save Edit or Save
 // Name as; OK, Cancel and the close box all end the editor without saving.
 //
-// Learning: Learn sends the learn request through the main window's serial
-// link and puts the main window into IR-learn mode; the main window then
-// hands every learned-code frame to the window titled "IR Edit" (this
-// editor keeps that title while it is open) through OnLearnData, which
-// writes the code into the selected row. Learn stays disabled for
+// Learning: Learn starts learning through the IrLearnLink the caller hands
+// in (the main window's serial link): the learn request goes out and the
+// main window is in IR-learn mode. The main window then hands every
+// learned-code frame to the window titled "IR Edit" (this editor keeps that
+// title while it is open) through OnLearnData, which writes the code into
+// the selected row. Learn stays disabled for
 // Timing().learnButtonMs after each press. Closing the editor ends learn
-// mode and returns the link to idle.
+// mode and returns the link to idle. Without a link Learn asks for the
+// port, as with a closed one.
 
 #include "controls/modaldialog.h"
 #include "device/irlearnreceiver.h"
+#include "editors/irlearnlink.h"
 #include "model/cirlibset.h"
 #include "model/keyrecord.h"
 
@@ -28,7 +31,7 @@ class QPushButton;
 class CDlgIREditLib : public ModalDialog, public IrLearnReceiver {
     Q_OBJECT
 public:
-    explicit CDlgIREditLib(QWidget* parent = nullptr);
+    explicit CDlgIREditLib(QWidget* parent = nullptr, IrLearnLink* link = nullptr);
 
     QLineEdit* m_editLibName;      // 1039, read-only
     CQvmIrListCtrl* m_listCodes;   // 1094: "No.", "Name", "Data"
@@ -78,6 +81,8 @@ protected:
     void done(int result) override;
 
 private:
+    IrLearnLink* m_pLink; // the link Learn uses; may be null
+
     // The two checks before a save; false after their message.
     bool CanSave();
     // Writes m_irLib to path; false after a message when it could not.

@@ -1,6 +1,5 @@
 #include "editors/cpageview3io.h"
 
-#include "app/cravlodlg.h"
 #include "controls/fittingedit.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
@@ -43,9 +42,8 @@ void CPageView3IO::OnCbnSelchangeComboIo() {
 }
 
 bool CPageView3IO::CheckPort(bool) {
-    const CravloDlg* dlg = MainDialog();
     // Compared as an unsigned number: a negative model is no model 0 or 1.
-    if (dlg && static_cast<unsigned>(dlg->m_nModel) <= 1u) {
+    if (Host() && static_cast<unsigned>(Host()->DeviceModel()) <= 1u) {
         prompt::Ask("", "I/O is unavailable in this model.");
         return false;
     }

@@ -1,6 +1,5 @@
 #include "editors/cpageview3ir.h"
 
-#include "app/cravlodlg.h"
 #include "editors/cdlgireditlib.h"
 #include "editors/libraryfiles.h"
 #include "editors/slidereditpair.h"
@@ -201,7 +200,7 @@ void CPageView3Ir::OnBnClickedChangeLib() {
 }
 
 void CPageView3Ir::OnBnClickedEditLib() {
-    CDlgIREditLib dlg(this);
+    CDlgIREditLib dlg(this, Host() ? Host()->LearnLink() : nullptr);
     dlg.m_strLibName = EditText(m_editLibName, true);
     dlg.m_strFunctionName = txt::Trim(ComboText(m_comboFunction));
     dlg.DoModal();

@@ -1,6 +1,5 @@
 #include "editors/cpageview3rs232.h"
 
-#include "app/cravlodlg.h"
 #include "controls/crs232edit.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgrs232editlib.h"
@@ -274,9 +273,9 @@ bool CPageView3Rs232::CheckSelections() {
 }
 
 void CPageView3Rs232::StoreCurrentKeyAction() {
-    if (const CravloDlg* dlg = MainDialog()) {
-        m_nKey = dlg->m_nSelKey;
-        m_nSlot = dlg->m_nSelSlot;
+    if (const EventPageHost* host = Host()) {
+        m_nKey = host->SelectedKey();
+        m_nSlot = host->SelectedSlot();
     }
 }
 

@@ -1,8 +1,5 @@
 #include "editors/eventpage.h"
 
-#include "app/cqvmview2listctrl.h"
-#include "app/cqvmview4listctrl.h"
-#include "app/cravlodlg.h"
 #include "platform/codepage.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
@@ -13,7 +10,7 @@
 #include <QPushButton>
 #include <QValidator>
 
-EventPage::EventPage(QWidget* parent) : QWidget(parent), m_layout(this, CravloDlg::Units()) {
+EventPage::EventPage(QWidget* parent) : QWidget(parent), m_layout(this, DialogUnits::MainWindow()) {
     // A page is no dialog: Enter never presses a button of its own accord.
     m_layout.NoAutoDefaultButtons();
 }
@@ -40,27 +37,24 @@ void EventPage::OnBnClickedEdit() {
     HandOverEdit(BuildEventText());
 }
 
-bool EventPage::CheckActionList() {
-    const CravloDlg* dlg = MainDialog();
-    if (!dlg || !dlg->m_listAction || dlg->m_listAction->GetItemCount() == 0) {
+bool EventPage::CheckActionList() const {
+    if (!m_pHost || !m_pHost->HasActionRows()) {
         prompt::MessageBox("Please add an action in action list");
         return false;
     }
     return true;
 }
 
-bool EventPage::CheckEventList() {
-    const CravloDlg* dlg = MainDialog();
-    if (!dlg || !dlg->m_listEvent || dlg->m_listEvent->GetItemCount() == 0) {
+bool EventPage::CheckEventList() const {
+    if (!m_pHost || !m_pHost->HasEventRows()) {
         prompt::MessageBox("Please add a event in event List");
         return false;
     }
     return true;
 }
 
-bool EventPage::CheckEventSelected() {
-    const CravloDlg* dlg = MainDialog();
-    if (!dlg || !dlg->m_listEvent || dlg->m_listEvent->GetFirstSelectedItem() < 0) {
+bool EventPage::CheckEventSelected() const {
+    if (!m_pHost || !m_pHost->HasSelectedEventRow()) {
         prompt::MessageBox("Please select the event to edit");
         return false;
     }
@@ -68,26 +62,23 @@ bool EventPage::CheckEventSelected() {
 }
 
 void EventPage::HandOverAdd(const std::string& text) {
-    CravloDlg* dlg = MainDialog();
-    if (!dlg)
+    if (!m_pHost)
         return;
-    dlg->AddEvent(dlg->m_nSelKey, dlg->m_nSelSlot, text);
-    dlg->AddEventRow(text);
+    m_pHost->AddEvent(m_pHost->SelectedKey(), m_pHost->SelectedSlot(), text);
+    m_pHost->AddEventRow(text);
 }
 
 void EventPage::HandOverEdit(const std::string& text) {
-    CravloDlg* dlg = MainDialog();
-    if (!dlg)
+    if (!m_pHost)
         return;
-    dlg->ReplaceSelectedEvent(dlg->m_nSelKey, dlg->m_nSelSlot, text);
-    dlg->UpdateEventRow(text);
+    m_pHost->ReplaceSelectedEvent(m_pHost->SelectedKey(), m_pHost->SelectedSlot(), text);
+    m_pHost->UpdateEventRow(text);
 }
 
 bool EventPage::CheckPortAvailable(const std::string& title, int portIndex, const PortTable& table) {
-    const CravloDlg* dlg = MainDialog();
-    if (!dlg)
+    if (!m_pHost)
         return true;
-    const char* refusal = PortRefusal(dlg->m_nModel, dlg->m_nPortMode, portIndex, table);
+    const char* refusal = PortRefusal(m_pHost->DeviceModel(), m_pHost->PortMode(), portIndex, table);
     if (!refusal)
         return true;
     // The answer does not matter: the event is refused either way.

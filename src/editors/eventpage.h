@@ -25,9 +25,12 @@
 //  - Number pairs use SliderEditPair; the RS232 and IR pages show and hide
 //    their repeat and delay controls with ShowSendModeControls.
 //  - Register the page in CreateEventPage (eventpagefactory.cpp).
+//  - The page reaches the main window only through its EventPageHost
+//    (Host(), given by SetHost); without one, Add and Edit are refused at
+//    the Action List check and no port is refused.
 //
 // Add: own data check; "Please add an action in action list" when the
-// Action List is empty; the port check; the text goes to the main window's
+// Action List is empty; the port check; the text goes to the host's
 // AddEvent and AddEventRow with its selected key and slot.
 // Edit: own data check; the Action List check; "Please add a event in event
 // List" when the Event List is empty; "Please select the event to edit" when
@@ -36,13 +39,12 @@
 // a successful Add or Edit the controls keep their values.
 
 #include "controls/dialoglayout.h"
+#include "editors/eventpagehost.h"
 #include "editors/portrule.h"
 
 #include <QWidget>
 #include <array>
 #include <string>
-
-class CravloDlg;
 
 class EventPage : public QWidget {
     Q_OBJECT
@@ -52,6 +54,10 @@ public:
     static constexpr int kPageHeightDlu = 140;
 
     explicit EventPage(QWidget* parent = nullptr);
+
+    // The main window as the page sees it; nullptr until SetHost.
+    EventPageHost* Host() const { return m_pHost; }
+    void SetHost(EventPageHost* host) { m_pHost = host; }
 
     // Puts the fields of an event text of the page's own kind back into the
     // page's controls.
@@ -63,20 +69,20 @@ public:
 
     // ----- building blocks of the sequences; each shows its own message
     // The Action List has a row.
-    static bool CheckActionList();
+    bool CheckActionList() const;
     // The Event List has a row.
-    static bool CheckEventList();
+    bool CheckEventList() const;
     // A row of the Event List is selected.
-    static bool CheckEventSelected();
+    bool CheckEventSelected() const;
     // The text becomes the last event of the selected key action and gets a
     // new Event List row.
-    static void HandOverAdd(const std::string& text);
+    void HandOverAdd(const std::string& text);
     // The text replaces the selected event and rewrites its row.
-    static void HandOverEdit(const std::string& text);
-    // True when `portIndex` may be used under the main window's model and
-    // port mode; else the question dialog with `title` and the table's text
-    // is shown and, whatever the answer, false.
-    static bool CheckPortAvailable(const std::string& title, int portIndex, const PortTable& table);
+    void HandOverEdit(const std::string& text);
+    // True when `portIndex` may be used under the host's model and port
+    // mode; else the question dialog with `title` and the table's text is
+    // shown and, whatever the answer, false.
+    bool CheckPortAvailable(const std::string& title, int portIndex, const PortTable& table);
 
     // ----- re-loading helpers
     // A field read as a number: leading blanks, an optional sign, the digits
@@ -171,6 +177,7 @@ private:
     void InstallKeyFilter();
 
     DialogLayout m_layout;
+    EventPageHost* m_pHost = nullptr;
 
     bool m_bDropEnter = false;
     bool m_bDropEscape = false;

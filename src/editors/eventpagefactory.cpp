@@ -10,7 +10,9 @@
 #include "editors/cpageview3rs232.h"
 #include "editors/cpageview3toggle.h"
 
-EventPage* CreateEventPage(int index, QWidget* parent) {
+namespace {
+
+EventPage* NewEventPage(int index, QWidget* parent) {
     switch (index) {
     case kPageRs232:
         return new CPageView3Rs232(parent);
@@ -33,4 +35,13 @@ EventPage* CreateEventPage(int index, QWidget* parent) {
     default:
         return nullptr;
     }
+}
+
+} // namespace
+
+EventPage* CreateEventPage(int index, QWidget* parent, EventPageHost* host) {
+    EventPage* page = NewEventPage(index, parent);
+    if (page)
+        page->SetHost(host);
+    return page;
 }

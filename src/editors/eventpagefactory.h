@@ -3,6 +3,7 @@
 // "Event Set" list.
 
 class EventPage;
+class EventPageHost;
 class QWidget;
 
 // Indexes of the pages in the "Event Set" list and the tabs.
@@ -19,6 +20,6 @@ enum EventPageIndex {
     kEventPageIndexCount = 9,
 };
 
-// A new page for tab `index` with `parent`, or nullptr for an index that
-// has no page.
-EventPage* CreateEventPage(int index, QWidget* parent);
+// A new page for tab `index` with `parent`, reaching the main window through
+// `host`; nullptr for an index that has no page.
+EventPage* CreateEventPage(int index, QWidget* parent, EventPageHost* host);

@@ -352,12 +352,45 @@ TEST_F(IrEditLib, ALearnedFrameFillsTheSelectedRow) {
                                                     learned);
 }
 
+namespace {
+
+// The main window's link as the editor sees it: open or not; the calls are
+// recorded.
+class StandInLink : public IrLearnLink {
+public:
+    bool IsLinkOpen() const override { return m_bOpen; }
+    void StartIrLearning() override { m_calls.push_back("start"); }
+    void StopIrLearning() override { m_calls.push_back("stop"); }
+    bool m_bOpen = false;
+    std::vector<std::string> m_calls;
+};
+
+} // namespace
+
 TEST_F(IrEditLib, LearnWithoutAnOpenLinkAsksForTheComPort) {
-    auto dlg = Open();
-    dlg->m_btnLearn->click();
-    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Please Open Com"});
-    EXPECT_TRUE(dlg->m_btnLearn->isEnabled());
-    EXPECT_FALSE(dlg->m_learnTimer.isActive());
+    // No link at all, and a closed one.
+    StandInLink link;
+    for (IrLearnLink* given : {static_cast<IrLearnLink*>(nullptr), static_cast<IrLearnLink*>(&link)}) {
+        m_prompter.Clear();
+        CDlgIREditLib dlg(nullptr, given);
+        dlg.show();
+        dlg.m_btnLearn->click();
+        EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Please Open Com"});
+        EXPECT_TRUE(dlg.m_btnLearn->isEnabled());
+        EXPECT_FALSE(dlg.m_learnTimer.isActive());
+    }
+    EXPECT_TRUE(link.m_calls.empty());
+
+    // An open link learns; every way of closing the editor stops learning.
+    link.m_bOpen = true;
+    link.m_calls.clear();
+    CDlgIREditLib dlg(nullptr, &link);
+    dlg.show();
+    dlg.m_btnLearn->click();
+    EXPECT_FALSE(dlg.m_btnLearn->isEnabled());
+    EXPECT_EQ(link.m_calls, std::vector<std::string>{"start"});
+    dlg.close();
+    EXPECT_EQ(link.m_calls, (std::vector<std::string>{"start", "stop"}));
 }
 
 namespace {
@@ -394,7 +427,7 @@ TEST_F(IrEditLearn, LearnSendsTheRequestAndDisablesTheButtonForAWhile) {
     ASSERT_TRUE(main.m_com.Open(sim.PortPath(), &sink));
     main.m_bRxBusy = true;
 
-    auto dlg = std::make_unique<CDlgIREditLib>();
+    auto dlg = std::make_unique<CDlgIREditLib>(nullptr, &main);
     dlg->show();
     dlg->m_btnLearn->click();
     EXPECT_TRUE(main.m_bIrLearning);
@@ -415,7 +448,7 @@ TEST_F(IrEditLearn, ClosingTheEditorEndsLearningAndIdlesTheLink) {
     for (int how = 0; how < 3; ++how) {
         main.m_bIrLearning = true;
         main.m_nLinkState = CravloDlg::kLinkClearing;
-        CDlgIREditLib dlg;
+        CDlgIREditLib dlg(nullptr, &main);
         dlg.show();
         if (how == 0)
             dlg.m_btnOk->click();
@@ -456,7 +489,7 @@ TEST_F(IrEditLearnFromKeypad, ALearnedCodeArrivesInTheSelectedRowAndClosingEndsL
 
     CravloDlg& main = StartConnected();
     m_sim.ClearRecord();
-    auto dlg = std::make_unique<CDlgIREditLib>(&main);
+    auto dlg = std::make_unique<CDlgIREditLib>(&main, &main);
     dlg->m_strLibName = "TV";
     dlg->m_strFunctionName = "Power";
     dlg->show();

@@ -25,25 +25,38 @@ TEST_F(EventPageTest, GpioPageIsMadeButNeverShown) {
     EXPECT_TRUE(page->DropsEscape());
 }
 
-TEST_F(EventPageTest, GpioOnModelsZeroAndOneIsRefusedAfterTheListChecks) {
-    for (const char* model : {"0", "1"}) {
-        WriteSettings(std::string("[SYSTEM]\r\nMACHINE_TYPE=") + model + "\r\n");
-        CravloDlg& dlg = Start();
-        CPageView3IO* page = dlg.m_pageIO;
-        m_prompter.Clear();
-        page->OnBnClickedAdd();
-        AddPressAction(0);
-        page->OnBnClickedEdit();
-        m_prompter.QueueAnswer(prompt::Answer::Ok);
-        page->OnBnClickedAdd();
-        EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{"Please add an action in action list",
-                                                                "Please add a event in event List",
-                                                                "|I/O is unavailable in this model."}))
+TEST(GpioPageTest, OnModelsZeroAndOneItIsRefusedAfterTheListChecks) {
+    ScriptedPrompter prompter;
+    for (int model : {0, 1}) {
+        StandInHost host;
+        host.m_nModel = model;
+        CPageView3IO page;
+        page.SetHost(&host);
+        page.OnBnClickedAdd();
+        host.m_bActionRows = true;
+        page.OnBnClickedEdit();
+        prompter.QueueAnswer(prompt::Answer::Ok);
+        page.OnBnClickedAdd();
+        host.m_bEventRows = host.m_bEventSelected = true;
+        page.OnBnClickedEdit();
+        EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{"Please add an action in action list",
+                                                              "Please add a event in event List",
+                                                              "|I/O is unavailable in this model.",
+                                                              "|I/O is unavailable in this model."}))
             << model;
-        EXPECT_EQ(SelectedEvents(), CStringArray{""}) << model;
-        EXPECT_EQ(dlg.m_listEvent->GetItemCount(), 0) << model;
-        m_dlg.reset();
+        EXPECT_TRUE(host.m_calls.empty()) << model;
+        prompter.Clear();
     }
+    // The model is compared as an unsigned number: -1 is no model 0 or 1.
+    StandInHost host;
+    host.m_bActionRows = true;
+    host.m_nModel = -1;
+    CPageView3IO page;
+    page.SetHost(&host);
+    page.OnBnClickedAdd();
+    EXPECT_TRUE(prompter.Texts().empty());
+    EXPECT_EQ(host.m_calls, (std::vector<std::string>{"AddEvent 0 0 GPIO :  : 0 : 0 : 0 : 0",
+                                                      "AddEventRow GPIO :  : 0 : 0 : 0 : 0"}));
 }
 
 TEST_F(EventPageTest, GpioOnModel2AddsAndEditsAndTheLevelShowsForOutputOnly) {

@@ -195,104 +195,111 @@ TEST(EventPageFrameTest, ListsSetByIndexOrByText) {
     EXPECT_EQ(EventPage::FieldNumber("abc"), 0);
 }
 
-TEST_F(EventPageTest, AddRefusesWithoutAnActionAndOtherwiseAddsToTheSelectedKeyAction) {
-    CravloDlg& dlg = Start();
+TEST(EventPageFrameTest, AddRefusesWithoutAnActionAndOtherwiseHandsTheTextToTheSelectedKeyAction) {
+    ScriptedPrompter prompter;
+    StandInHost host;
     ProbePage page;
+    page.SetHost(&host);
     // The page's own check comes first and stops everything.
     page.m_dataOk = false;
     page.OnBnClickedAdd();
     EXPECT_EQ(page.m_log, (std::vector<std::string>{"data"}));
-    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_TRUE(prompter.Texts().empty());
 
     page.m_dataOk = true;
     page.m_log.clear();
     page.OnBnClickedAdd();
-    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{"Please add an action in action list"}));
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{"Please add an action in action list"}));
     EXPECT_EQ(page.m_log, (std::vector<std::string>{"data"}));
     // The message is a plain OK box with the program's title.
-    ASSERT_EQ(m_prompter.Messages().size(), 1u);
-    EXPECT_EQ(m_prompter.Messages()[0].buttons, prompt::Buttons::Ok);
-    EXPECT_EQ(m_prompter.Messages()[0].caption, "");
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    EXPECT_EQ(prompter.Messages()[0].buttons, prompt::Buttons::Ok);
+    EXPECT_EQ(prompter.Messages()[0].caption, "");
+    EXPECT_TRUE(host.m_calls.empty());
 
-    AddPressAction(3);
-    m_prompter.Clear();
+    host.m_bActionRows = true;
+    host.m_nKey = 3;
+    host.m_nSlot = 5;
+    prompter.Clear();
     page.m_log.clear();
     page.OnBnClickedAdd();
-    page.m_text = "DELY : 0 : 0 : 10 : 0 : 0000100";
-    page.OnBnClickedAdd();
-    EXPECT_TRUE(m_prompter.Texts().empty());
-    EXPECT_EQ(page.m_log, (std::vector<std::string>{"data", "port add", "data", "port add"}));
-    EXPECT_EQ(dlg.m_keys[3].m_arrSlots[0],
-              (CStringArray{"RELY : 0 : 1 : 1", "DELY : 0 : 0 : 10 : 0 : 0000100"}));
-    EXPECT_EQ(Column(dlg.m_listEvent, 0), (std::vector<std::string>{"1", "2"}));
-    EXPECT_EQ(Column(dlg.m_listEvent, 1), (std::vector<std::string>{"Relay", "Delay"}));
+    EXPECT_TRUE(prompter.Texts().empty());
+    EXPECT_EQ(page.m_log, (std::vector<std::string>{"data", "port add"}));
+    EXPECT_EQ(host.m_calls,
+              (std::vector<std::string>{"AddEvent 3 5 RELY : 0 : 1 : 1", "AddEventRow RELY : 0 : 1 : 1"}));
+
+    // A page that has no main window to reach refuses at the Action List.
+    ProbePage alone;
+    alone.OnBnClickedAdd();
+    alone.OnBnClickedEdit();
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{"Please add an action in action list",
+                                                          "Please add an action in action list"}));
 }
 
-TEST_F(EventPageTest, EditChecksActionListEventListAndSelectionInThisOrder) {
-    CravloDlg& dlg = Start();
+TEST(EventPageFrameTest, EditChecksActionListEventListAndSelectionInThisOrder) {
+    ScriptedPrompter prompter;
+    StandInHost host;
     ProbePage page;
+    page.SetHost(&host);
     page.OnBnClickedEdit();
-    AddPressAction(0);
-    // The key action holds only its placeholder: no Event List row.
+    host.m_bActionRows = true;
     page.OnBnClickedEdit();
-    page.OnBnClickedAdd();
-    page.m_text = "LEDP : 3 : 1 : 1";
-    page.OnBnClickedAdd();
-    dlg.m_listEvent->DeselectAll();
+    host.m_bEventRows = true;
     page.OnBnClickedEdit();
-    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{"Please add an action in action list",
-                                                            "Please add a event in event List",
-                                                            "Please select the event to edit"}));
-    EXPECT_EQ(SelectedEvents(), (CStringArray{"RELY : 0 : 1 : 1", "LEDP : 3 : 1 : 1"}));
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{"Please add an action in action list",
+                                                          "Please add a event in event List",
+                                                          "Please select the event to edit"}));
+    EXPECT_EQ(page.m_log, (std::vector<std::string>{"data", "data", "data"}));
+    EXPECT_TRUE(host.m_calls.empty());
 
-    m_prompter.Clear();
+    host.m_bEventSelected = true;
+    host.m_nKey = 1;
+    host.m_nSlot = 2;
+    prompter.Clear();
     page.m_log.clear();
-    ClickRow(dlg.m_listEvent, 0);
     page.m_text = "RELY : 1 : 0 : 0";
     page.OnBnClickedEdit();
-    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_TRUE(prompter.Texts().empty());
     EXPECT_EQ(page.m_log, (std::vector<std::string>{"data", "port edit"}));
-    EXPECT_EQ(SelectedEvents(), (CStringArray{"RELY : 1 : 0 : 0", "LEDP : 3 : 1 : 1"}));
-    EXPECT_EQ(Column(dlg.m_listEvent, 2), (std::vector<std::string>{"Port 2 On", "Button 4 Off"}));
+    EXPECT_EQ(host.m_calls, (std::vector<std::string>{"ReplaceSelectedEvent 1 2 RELY : 1 : 0 : 0",
+                                                      "UpdateEventRow RELY : 1 : 0 : 0"}));
 }
 
-TEST_F(EventPageTest, APortRefusalAsksWithThePageTitleAndChangesNothingWhateverTheAnswer) {
-    WriteSettings("[SYSTEM]\r\nMACHINE_TYPE=0\r\nMACHINE_PORT=3\r\n");
-    CravloDlg& dlg = Start();
-    ASSERT_EQ(dlg.m_nModel, 0);
-    ASSERT_EQ(dlg.m_nPortMode, 3);
-    AddPressAction(0);
+TEST(EventPageFrameTest, APortRefusalAsksWithThePageTitleAndChangesNothingWhateverTheAnswer) {
+    ScriptedPrompter prompter;
+    StandInHost host;
+    host.m_bActionRows = host.m_bEventRows = host.m_bEventSelected = true;
+    host.m_nModel = 0;
+    host.m_nPortMode = 3;
     ProbePage page;
+    page.SetHost(&host);
     page.OnBnClickedAdd();
-    m_prompter.QueueAnswer(prompt::Answer::Ok);
+    prompter.QueueAnswer(prompt::Answer::Ok);
     page.OnBnClickedAdd();
-    EXPECT_EQ(m_prompter.Texts(),
+    page.m_comboPort->setCurrentIndex(1);
+    page.OnBnClickedEdit();
+    EXPECT_EQ(prompter.Texts(),
               (std::vector<std::string>{
                   "Add title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3",
-                  "Add title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3"}));
-    EXPECT_EQ(SelectedEvents(), CStringArray{""});
-    EXPECT_EQ(dlg.m_listEvent->GetItemCount(), 0);
+                  "Add title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3",
+                  "Edit title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3"}));
+    EXPECT_TRUE(host.m_calls.empty());
 
     // Port 3 is available.
     page.m_comboPort->setCurrentIndex(2);
     page.OnBnClickedAdd();
-    ClickRow(dlg.m_listEvent, 0);
-    page.m_comboPort->setCurrentIndex(1);
-    page.m_text = "RELY : 1 : 1 : 1";
-    m_prompter.Clear();
-    page.OnBnClickedEdit();
-    EXPECT_EQ(m_prompter.Texts(),
-              (std::vector<std::string>{
-                  "Edit title |Port 1 and port 2 are unavailable in this setting,\rplease select port 3"}));
-    EXPECT_EQ(SelectedEvents(), CStringArray{"RELY : 0 : 1 : 1"});
+    EXPECT_EQ(host.m_calls,
+              (std::vector<std::string>{"AddEvent 0 0 RELY : 0 : 1 : 1", "AddEventRow RELY : 0 : 1 : 1"}));
 
     // On model 2 no port is refused.
-    dlg.m_nModel = 2;
+    host.m_nModel = 2;
+    host.m_calls.clear();
+    prompter.Clear();
     page.m_comboPort->setCurrentIndex(0);
-    m_prompter.Clear();
     page.OnBnClickedEdit();
-    EXPECT_TRUE(m_prompter.Texts().empty());
-    EXPECT_EQ(SelectedEvents(), CStringArray{"RELY : 1 : 1 : 1"});
+    EXPECT_TRUE(prompter.Texts().empty());
+    EXPECT_EQ(host.m_calls, (std::vector<std::string>{"ReplaceSelectedEvent 0 0 RELY : 0 : 1 : 1",
+                                                      "UpdateEventRow RELY : 0 : 1 : 1"}));
 }
 
 TEST(EventPageFrameTest, DroppedKeysNeverReachThePageOrItsControls) {

@@ -1,12 +1,15 @@
 #pragma once
 // A main window for event page tests, with helpers to give a key a key
-// action through a real key click, to press page buttons and to pick rows.
+// action through a real key click, to press page buttons and to pick rows;
+// and a stand-in for the main window where a test needs only what a page
+// sees of it.
 
 #include "app/cqvmview2listctrl.h"
 #include "app/cqvmview4listctrl.h"
 #include "app/mainwindowfixture.h"
 #include "controls/cqvmtabctrl.h"
 #include "editors/cdlgkeynormal.h"
+#include "editors/eventpagehost.h"
 #include "support/modalwait.h"
 
 #include <QLineEdit>
@@ -14,6 +17,44 @@
 #include <QtTest/QTest>
 #include <string>
 #include <vector>
+
+// What a page sees of the main window, set by the test; the calls a page
+// makes are recorded as "name key slot text" (key and slot where the call
+// has them).
+class StandInHost : public EventPageHost {
+public:
+    bool HasActionRows() const override { return m_bActionRows; }
+    bool HasEventRows() const override { return m_bEventRows; }
+    bool HasSelectedEventRow() const override { return m_bEventSelected; }
+    int SelectedKey() const override { return m_nKey; }
+    int SelectedSlot() const override { return m_nSlot; }
+    int DeviceModel() const override { return m_nModel; }
+    int PortMode() const override { return m_nPortMode; }
+    void AddEvent(int key, int slot, const std::string& text) override {
+        Record("AddEvent", key, slot, text);
+    }
+    void AddEventRow(const std::string& text) override { m_calls.push_back("AddEventRow " + text); }
+    void ReplaceSelectedEvent(int key, int slot, const std::string& text) override {
+        Record("ReplaceSelectedEvent", key, slot, text);
+    }
+    void UpdateEventRow(const std::string& text) override { m_calls.push_back("UpdateEventRow " + text); }
+    IrLearnLink* LearnLink() override { return nullptr; }
+
+    bool m_bActionRows = false;
+    bool m_bEventRows = false;
+    bool m_bEventSelected = false;
+    int m_nKey = 0;
+    int m_nSlot = 0;
+    int m_nModel = 0;
+    int m_nPortMode = 0;
+    std::vector<std::string> m_calls;
+
+private:
+    void Record(const char* name, int key, int slot, const std::string& text) {
+        m_calls.push_back(std::string(name) + " " + std::to_string(key) + " " + std::to_string(slot) + " " +
+                          text);
+    }
+};
 
 class EventPageTest : public MainWindowTest {
 protected:
