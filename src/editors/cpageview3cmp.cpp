@@ -6,7 +6,6 @@
 #include "editors/serialeventtext.h"
 #include "model/cqvmeventstr.h"
 #include "model/crs232libfun.h"
-#include "platform/prompter.h"
 #include "platform/textutil.h"
 
 #include <QButtonGroup>
@@ -66,6 +65,8 @@ CPageView3Cmp::CPageView3Cmp(QWidget* parent) : EventPage(parent) {
     connect(m_btnAdd, &QPushButton::clicked, this, &CPageView3Cmp::OnBnClickedAdd);
     connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Cmp::OnBnClickedEdit);
 
+    // Without a port the event would name port 0, which the device lacks.
+    RequireSelection(m_comboPort, "no selecte port");
     OnInitDialog();
     DropKeys(true, true);
 }
@@ -108,15 +109,8 @@ void CPageView3Cmp::OnBnClickedClearData() {
 
 bool CPageView3Cmp::CheckPort(bool /*edit*/) {
     UpdateData(true);
-    if (!CheckPortAvailable("Compare selection port", m_comboPort->currentIndex(),
-                            serialtext::kComparePortTable))
-        return false;
-    // Without a port the event would name port 0, which the device lacks.
-    if (m_comboPort->currentIndex() < 0) {
-        prompt::MessageBox("no selecte port");
-        return false;
-    }
-    return true;
+    return CheckPortAvailable("Compare selection port", m_comboPort->currentIndex(),
+                              serialtext::kComparePortTable);
 }
 
 std::string CPageView3Cmp::BuildEventText() {

@@ -29,6 +29,7 @@ CPageView3Delay::CPageView3Delay(QWidget* parent) : EventPage(parent) {
     AddLabel("Half Second", 0, 12, 88, 50);
     m_comboHalf = AddCombo(1130, 70, 86, 60);
     CreateAddEditButtons(1135, 1136);
+    RequireSelection(m_comboHalf, "Please select the half second");
     OnInitDialog();
     DropKeys(true, true);
 }

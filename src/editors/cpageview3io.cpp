@@ -18,6 +18,9 @@ CPageView3IO::CPageView3IO(QWidget* parent) : EventPage(parent) {
     m_staticOutput = AddLabel("Output", 1134, 140, 62, 34);
     m_comboLevel = AddCombo(1115, 176, 60, 40);
     CreateAddEditButtons(1025, 1092);
+    RequireSelection(m_comboPort, "Please select the port");
+    RequireSelection(m_comboDirection, "Please select the IO direction");
+    RequireSelection(m_comboLevel, "Please select the output level");
     // Only the user's choice counts as a change of direction.
     connect(m_comboDirection, &QComboBox::activated, this, &CPageView3IO::OnCbnSelchangeComboIo);
     OnInitDialog();

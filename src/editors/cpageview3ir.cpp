@@ -69,6 +69,12 @@ CPageView3Ir::CPageView3Ir(QWidget* parent) : EventPage(parent) {
     m_btnEdit = AddButton("Edit", 1094, 192, 122);
 
     OnInitDialog();
+    // A re-loaded event may leave a box without a selection (send mode 2
+    // has no entry). Its -1 would reach the device as port 0, carrier "-1"
+    // or send mode 0, none of which it has: refused, as on the RS232 page.
+    RequireSelection(m_comboPort, "no selecte port");
+    RequireSelection(m_comboCarrier, "Please select the carrier");
+    RequireSelection(m_comboActive, "Please select the send mode");
 
     connect(m_btnAdd, &QPushButton::clicked, this, &CPageView3Ir::OnBnClickedAdd);
     connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Ir::OnBnClickedEdit);
@@ -159,17 +165,7 @@ bool CPageView3Ir::CheckPageData() {
 }
 
 bool CPageView3Ir::CheckPort(bool /*edit*/) {
-    if (!CheckPortAvailable("IR selection port ", m_comboPort->currentIndex(), kPortTable))
-        return false;
-    // A re-loaded event may leave a box without a selection (send mode 2
-    // has no entry). Its -1 would reach the device as port 0, carrier "-1"
-    // or send mode 0, none of which it has: refused, as on the RS232 page.
-    if (m_comboPort->currentIndex() < 0 || m_comboCarrier->currentIndex() < 0 ||
-        m_comboActive->currentIndex() < 0) {
-        prompt::MessageBox("no selecte port");
-        return false;
-    }
-    return true;
+    return CheckPortAvailable("IR selection port ", m_comboPort->currentIndex(), kPortTable);
 }
 
 // ----- the library

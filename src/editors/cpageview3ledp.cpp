@@ -17,6 +17,8 @@ CPageView3Ledp::CPageView3Ledp(QWidget* parent) : EventPage(parent) {
     AddLabel("Light Action", 0, 12, 38, 54);
     m_comboLight = AddCombo(1138, 70, 36, 90);
     CreateAddEditButtons(1025, 1026);
+    RequireSelection(m_comboButton, "Please select the button");
+    RequireSelection(m_comboLight, "Please select the light action");
     OnInitDialog();
 }
 

@@ -15,6 +15,8 @@ CPageView3Page::CPageView3Page(QWidget* parent) : EventPage(parent) {
     AddLabel("Active No.", 0, 12, 62, 54);
     m_comboActive = AddCombo(1124, 70, 60, 90);
     CreateAddEditButtons(1025, 1026);
+    RequireSelection(m_comboPage, "Please select the page");
+    RequireSelection(m_comboActive, "Please select the active number");
     OnInitDialog();
     DropKeys(true, true);
 }

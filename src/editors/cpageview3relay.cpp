@@ -11,6 +11,8 @@ CPageView3Relay::CPageView3Relay(QWidget* parent) : EventPage(parent) {
     AddLabel("Action", 0, 12, 38, 54);
     m_comboAction = AddCombo(1109, 70, 36, 90);
     CreateAddEditButtons(1025, 1026);
+    RequireSelection(m_comboPort, "Please select the port");
+    RequireSelection(m_comboAction, "Please select the action");
     OnInitDialog();
 }
 

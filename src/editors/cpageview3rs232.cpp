@@ -99,6 +99,10 @@ CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
     connect(m_btnAdd, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedAdd);
     connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedEdit);
 
+    // Without a port or send mode the event would go out on port 1 once,
+    // whatever the port mode allows: refused instead.
+    RequireSelection(m_comboPort, "no selecte port");
+    RequireSelection(m_comboActive, "Please select the send mode");
     OnInitDialog();
     DropKeys(true, false);
 }
@@ -260,16 +264,6 @@ bool CPageView3Rs232::CheckPort(bool edit) {
     UpdateData(true);
     return CheckPortAvailable(edit ? "RS232 selection port " : "Rs232 selection port ",
                               m_comboPort->currentIndex(), serialtext::kRs232PortTable);
-}
-
-bool CPageView3Rs232::CheckSelections() {
-    // Without a port or send mode the event would go out on port 1 once,
-    // whatever the port mode allows: refused instead.
-    if (m_comboPort->currentIndex() < 0 || m_comboActive->currentIndex() < 0) {
-        prompt::MessageBox("no selecte port");
-        return false;
-    }
-    return true;
 }
 
 void CPageView3Rs232::StoreCurrentKeyAction() {

@@ -6,10 +6,11 @@
 // that the page loads and looks up by name. Enter is dropped.
 //
 // Add: the data check, the Action List check, the port check ("Rs232
-// selection port "), then the event. Edit checks the data, the Event List,
-// its selection and the Action List, then the port ("RS232 selection
-// port "). Neither looks the library function up: the names are written as
-// they stand and the data edit holds what is sent.
+// selection port "), a chosen port and send mode, then the event. Edit
+// checks the data, the Event List, its selection and the Action List, then
+// the port ("RS232 selection port ") and the choices. Neither looks the
+// library function up: the names are written as they stand and the data
+// edit holds what is sent.
 
 #include "editors/eventpage.h"
 #include "editors/libraryfiles.h"
@@ -96,8 +97,6 @@ private:
     void StoreCurrentKeyAction();
     // The library file Library/<name>.rss into m_rsLib (emptied first).
     LibraryRead LoadLibrary(const std::string& name);
-    // A port and a send mode are chosen; else "no selecte port".
-    bool CheckSelections();
     std::array<QWidget*, 3> RepeatControls() const;
     std::array<QWidget*, 3> DelayControls() const;
 

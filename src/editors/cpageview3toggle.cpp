@@ -21,6 +21,8 @@ CPageView3Toggle::CPageView3Toggle(QWidget* parent) : EventPage(parent) {
     AddLabel("Toggle Start", 0, 12, 62, 54);
     m_comboStart = AddCombo(1131, 70, 60, 90);
     CreateAddEditButtons(1133, 1134);
+    RequireSelection(m_comboButton, "Please select the button");
+    RequireSelection(m_comboStart, "Please select the toggle start");
     OnInitDialog();
     DropKeys(true, true);
 }

@@ -22,7 +22,7 @@ void EventPage::OnBnClickedAdd() {
         return;
     if (!CheckActionList())
         return;
-    if (!CheckPort(false))
+    if (!CheckPort(false) || !CheckSelections())
         return;
     HandOverAdd(BuildEventText());
 }
@@ -32,7 +32,7 @@ void EventPage::OnBnClickedEdit() {
         return;
     if (!CheckActionList() || !CheckEventList() || !CheckEventSelected())
         return;
-    if (!CheckPort(true))
+    if (!CheckPort(true) || !CheckSelections())
         return;
     HandOverEdit(BuildEventText());
 }
@@ -84,6 +84,20 @@ bool EventPage::CheckPortAvailable(const std::string& title, int portIndex, cons
     // The answer does not matter: the event is refused either way.
     prompt::Ask(title, refusal);
     return false;
+}
+
+void EventPage::RequireSelection(const QComboBox* combo, const char* message) {
+    m_requiredLists.emplace_back(combo, message);
+}
+
+bool EventPage::CheckSelections() const {
+    for (const auto& [combo, message] : m_requiredLists) {
+        if (combo->currentIndex() < 0) {
+            prompt::MessageBox(message);
+            return false;
+        }
+    }
+    return true;
 }
 
 // ----- re-loading helpers

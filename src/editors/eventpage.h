@@ -20,6 +20,9 @@
 //    overrides the handler and strings the building blocks together
 //    (CheckActionList, CheckEventList, CheckEventSelected, HandOverAdd,
 //    HandOverEdit).
+//  - Register with RequireSelection every list whose index goes into the
+//    event: re-loading an index outside a list leaves it without a
+//    selection, and Add and Edit then refuse rather than write -1.
 //  - Implement LoadEvent with a CQvmEventStr and the helpers SelectByIndex,
 //    SelectByText, SetEditText and SliderEditPair::Load; end with update().
 //  - Number pairs use SliderEditPair; the RS232 and IR pages show and hide
@@ -30,13 +33,14 @@
 //    the Action List check and no port is refused.
 //
 // Add: own data check; "Please add an action in action list" when the
-// Action List is empty; the port check; the text goes to the host's
-// AddEvent and AddEventRow with its selected key and slot.
+// Action List is empty; the port check; the required lists' check; the text
+// goes to the host's AddEvent and AddEventRow with its selected key and slot.
 // Edit: own data check; the Action List check; "Please add a event in event
 // List" when the Event List is empty; "Please select the event to edit" when
-// no row is selected; the port check; ReplaceSelectedEvent and
-// UpdateEventRow. The first refusal stops; a refusal changes nothing. After
-// a successful Add or Edit the controls keep their values.
+// no row is selected; the port check; the required lists' check;
+// ReplaceSelectedEvent and UpdateEventRow. The first refusal stops; a
+// refusal changes nothing. After a successful Add or Edit the controls keep
+// their values.
 
 #include "controls/dialoglayout.h"
 #include "editors/eventpagehost.h"
@@ -45,6 +49,8 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 class EventPage : public QWidget {
     Q_OBJECT
@@ -83,6 +89,9 @@ public:
     // mode; else the question dialog with `title` and the table's text is
     // shown and, whatever the answer, false.
     bool CheckPortAvailable(const std::string& title, int portIndex, const PortTable& table);
+    // Every list registered with RequireSelection has a selection; else the
+    // message of the first one without is shown and false.
+    bool CheckSelections() const;
 
     // ----- re-loading helpers
     // A field read as a number: leading blanks, an optional sign, the digits
@@ -129,6 +138,10 @@ protected:
     // The port availability check (or the GPIO model check) after the list
     // checks; `edit` tells Edit from Add. Shows its refusal, returns false.
     virtual bool CheckPort(bool /*edit*/) { return true; }
+
+    // Add and Edit refuse with `message` while `combo` has no selection;
+    // lists are checked in the order they were registered.
+    void RequireSelection(const QComboBox* combo, const char* message);
 
     // Drops Enter and/or Escape key presses in the page and every control
     // it holds. Call after the controls are created.
@@ -178,6 +191,7 @@ private:
 
     DialogLayout m_layout;
     EventPageHost* m_pHost = nullptr;
+    std::vector<std::pair<const QComboBox*, const char*>> m_requiredLists;
 
     bool m_bDropEnter = false;
     bool m_bDropEscape = false;

@@ -346,14 +346,14 @@ TEST_F(IrPageTest, AReloadedEventWithoutAPortCarrierOrSendModeIsNotWrittenBack) 
     ASSERT_EQ(page->m_comboCarrier->currentIndex(), -1);
     ASSERT_EQ(page->m_comboActive->currentIndex(), -1);
 
-    // Each box without a selection refuses the event in turn.
+    // Each box without a selection refuses the event in turn, by its name.
     Click(page->m_btnEdit);
     page->m_comboPort->setCurrentIndex(1);
     Click(page->m_btnEdit);
     page->m_comboCarrier->setCurrentIndex(0);
     Click(page->m_btnAdd);
-    EXPECT_EQ(m_prompter.Texts(),
-              (std::vector<std::string>{"no selecte port", "no selecte port", "no selecte port"}));
+    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{"no selecte port", "Please select the carrier",
+                                                            "Please select the send mode"}));
     EXPECT_EQ(SelectedEvents(), CStringArray{text});
 
     page->m_comboActive->setCurrentIndex(1);

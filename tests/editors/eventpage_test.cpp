@@ -1,11 +1,15 @@
 // The event page frame: the Add and Edit sequences with their messages, the
 // port availability rule, the slider-and-edit pairs, the send-mode controls
 // and the key filter.
+#include "controls/crs232edit.h"
 #include "controls/fittingedit.h"
 #include "editors/cpageview3casd.h"
 #include "editors/cpageview3cmp.h"
+#include "editors/cpageview3delay.h"
 #include "editors/cpageview3io.h"
+#include "editors/cpageview3ledp.h"
 #include "editors/cpageview3page.h"
+#include "editors/cpageview3relay.h"
 #include "editors/cpageview3rs232.h"
 #include "editors/cpageview3toggle.h"
 #include "editors/eventpage.h"
@@ -20,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <algorithm>
 
 namespace {
 
@@ -300,6 +305,53 @@ TEST(EventPageFrameTest, APortRefusalAsksWithThePageTitleAndChangesNothingWhatev
     EXPECT_TRUE(prompter.Texts().empty());
     EXPECT_EQ(host.m_calls, (std::vector<std::string>{"ReplaceSelectedEvent 0 0 RELY : 0 : 1 : 1",
                                                       "UpdateEventRow RELY : 0 : 1 : 1"}));
+}
+
+TEST_F(EventPageTest, AListWithoutASelectionRefusesAddAndEditByItsName) {
+    CravloDlg& dlg = StartWithAction();
+    dlg.m_nModel = 2; // the GPIO page's model
+    // Relay 5 does not exist: re-loaded, the port list shows no selection.
+    dlg.AddEvent(0, 0, "RELY : 5 : 1 : 1");
+    dlg.AddEventRow("RELY : 5 : 1 : 1");
+    ClickRow(dlg.m_listEvent, 0);
+    auto* relay = PageAt<CPageView3Relay>(kPageRelay);
+    ASSERT_EQ(relay->m_comboPort->currentIndex(), -1);
+    auto* led = PageAt<CPageView3Ledp>(kPageLed);
+    auto* delay = PageAt<CPageView3Delay>(kPageDelay);
+    auto* page = PageAt<CPageView3Page>(kPagePage);
+    auto* toggle = PageAt<CPageView3Toggle>(kPageToggle);
+    auto* rs232 = PageAt<CPageView3Rs232>(kPageRs232);
+    CPageView3IO* io = dlg.m_pageIO;
+    const struct {
+        EventPage* page;
+        QComboBox* list;
+        const char* message;
+    } cases[] = {
+        {relay, relay->m_comboPort, "Please select the port"},
+        {relay, relay->m_comboAction, "Please select the action"},
+        {led, led->m_comboButton, "Please select the button"},
+        {led, led->m_comboLight, "Please select the light action"},
+        {delay, delay->m_comboHalf, "Please select the half second"},
+        {page, page->m_comboPage, "Please select the page"},
+        {page, page->m_comboActive, "Please select the active number"},
+        {toggle, toggle->m_comboButton, "Please select the button"},
+        {toggle, toggle->m_comboStart, "Please select the toggle start"},
+        {io, io->m_comboPort, "Please select the port"},
+        {io, io->m_comboDirection, "Please select the IO direction"},
+        {io, io->m_comboLevel, "Please select the output level"},
+        {rs232, rs232->m_comboActive, "Please select the send mode"},
+    };
+    rs232->m_editData->setText("x");
+    for (const auto& c : cases) {
+        const int chosen = std::max(c.list->currentIndex(), 0);
+        c.list->setCurrentIndex(-1);
+        m_prompter.Clear();
+        c.page->OnBnClickedAdd();
+        c.page->OnBnClickedEdit();
+        EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{c.message, c.message}));
+        EXPECT_EQ(SelectedEvents(), CStringArray{"RELY : 5 : 1 : 1"}) << c.message;
+        c.list->setCurrentIndex(chosen);
+    }
 }
 
 TEST(EventPageFrameTest, DroppedKeysNeverReachThePageOrItsControls) {
