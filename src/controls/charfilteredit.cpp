@@ -43,17 +43,31 @@ void CharFilterEdit::PasteFiltered() {
     InsertFiltered(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
 }
 
+bool CharFilterEdit::InsertsText(const QKeyEvent& event) {
+    const QString typed = event.text();
+    if (typed.isEmpty())
+        return false;
+    const QChar first = typed.at(0);
+    // Formatting characters go in whatever is held.
+    if (first.category() == QChar::Other_Format)
+        return true;
+    // Control characters (Return, Escape, backspace) keep their meaning.
+    if (first.unicode() < 0x20 || first.unicode() == 0x7f)
+        return false;
+    // Ctrl and Ctrl+Shift are shortcuts; every other combination (Ctrl+Alt
+    // as AltGr, Super, AltGr, Alt) types its text.
+    const Qt::KeyboardModifiers held = event.modifiers();
+    return held != Qt::ControlModifier && held != (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 void CharFilterEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         PasteFiltered();
         event->accept();
         return;
     }
-    const QString typed = event->text();
-    // Printable characters only: control characters (Return, Escape,
-    // backspace, Ctrl shortcuts) keep their usual meaning.
-    const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0).unicode() != 0x7f;
-    if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+    if (InsertsText(*event)) {
+        const QString typed = event->text();
         if (FilterText(typed) != typed || typed.size() > Room(int(selectedText().size()))) {
             InsertFiltered(typed);
             event->accept();

@@ -1,7 +1,8 @@
 #pragma once
 // A one-line edit that lets only the characters of its own set in. Typed
-// characters outside the set are dropped without a sound; pasted, dropped,
-// middle-click and input-method text keeps only the characters of the set.
+// characters outside the set are dropped without a sound, whatever modifiers
+// are held; pasted, dropped, middle-click and input-method text keeps only
+// the characters of the set.
 // Text that the owner sets with setText() is never filtered.
 //
 // SetLimitText caps what the user may bring the text to, as a character
@@ -37,6 +38,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Whether the line edit's own handling would insert the key's text.
+    static bool InsertsText(const QKeyEvent& event);
     void InsertFiltered(const QString& text);
     // How many characters the user may still add when `replaced`
     // characters of the text give way to them.

@@ -51,12 +51,12 @@ public:
 };
 
 // Types characters that have no key of their own, as a keyboard layout or
-// compose key delivers them.
-void TypeChars(QLineEdit& edit, const QString& text) {
+// compose key delivers them, with the modifiers held.
+void TypeChars(QLineEdit& edit, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent press(QEvent::KeyPress, 0, modifiers, QString(c));
         QApplication::sendEvent(&edit, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, modifiers, QString(c));
         QApplication::sendEvent(&edit, &release);
     }
 }
@@ -131,4 +131,28 @@ TEST(Rs232Edit, TextModeTakesEveryCharacterHexModeOnlyHex) {
     EXPECT_EQ(edit.text(), QString("0aF f.9 1B2c"));
     QTest::keyClick(&edit, Qt::Key_Backspace);
     EXPECT_EQ(edit.text(), QString("0aF f.9 1B2"));
+}
+
+TEST(FilteredEdits, TextTypedWithModifiersIsFilteredToo) {
+    // Ctrl+Alt (AltGr on some keyboards), Super, AltGr and Alt still type
+    // text; only the edit's own characters go in.
+    CQvmKeyNameEdit name;
+    CRS232Edit hex;
+    hex.m_bHexMode = true;
+    for (const Qt::KeyboardModifiers held :
+         {Qt::ControlModifier | Qt::AltModifier, Qt::KeyboardModifiers(Qt::MetaModifier),
+          Qt::KeyboardModifiers(Qt::GroupSwitchModifier), Qt::KeyboardModifiers(Qt::AltModifier),
+          Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier}) {
+        TypeChars(name, "-,_a", held);
+        TypeChars(hex, "g,-1", held);
+    }
+    EXPECT_EQ(name.text(), QString("aaaaa"));
+    EXPECT_EQ(hex.text(), QString("11111"));
+
+    // Ctrl shortcuts keep their meaning, even where their letter is refused.
+    hex.clear();
+    QTest::keyClicks(&hex, "12");
+    QKeyEvent undo(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, QStringLiteral("z"));
+    QApplication::sendEvent(&hex, &undo);
+    EXPECT_EQ(hex.text(), QString());
 }
