@@ -321,7 +321,13 @@ CRS232LibFun CDlgRs232EditLib::FunctionFromControls(const std::string& name) {
     fun.m_strParity = Text(m_comboParity);
     fun.m_nFormat = m_nFormat;
     fun.m_nEndChar = m_nEndChar;
-    serialtext::SetFunctionData(fun, Text(m_editData));
+    if (serialtext::SetFunctionData(fun, Text(m_editData))) {
+        // Saved as the device takes it; the user learns what was kept.
+        const bool hex = fun.m_nFormat != CRS232LibFun::kFormatAscii;
+        const int kept = hex ? fun.m_nLength : fun.m_nLength - serialtext::EndByteCount(fun.m_nEndChar);
+        prompt::MessageBox(txt::Format("The data is too long: only its first %d %s are kept", kept,
+                                       hex ? "bytes" : "characters"));
+    }
     return fun;
 }
 

@@ -99,7 +99,8 @@ private:
     // The serial settings of a function into their lists.
     void SelectSerialSettings(const CRS232LibFun& fun);
     // The function from the controls: name, serial settings, format, end
-    // character and data.
+    // character and data; data longer than the device takes is cut, and a
+    // message says what is kept.
     CRS232LibFun FunctionFromControls(const std::string& name);
     // The checks and the rewrite of the listed function before a save;
     // false after their message (or, without functions, silently).

@@ -56,30 +56,33 @@ std::optional<std::string> AsciiToHex(std::string_view text, int endChar) {
     return hex;
 }
 
-void SetFunctionData(CRS232LibFun& fun, std::string_view text) {
+bool SetFunctionData(CRS232LibFun& fun, std::string_view text) {
     const std::string trimmed = txt::Trim(text);
     fun.m_data.fill(0);
     fun.m_nLength = 0;
     if (fun.m_nFormat == CRS232LibFun::kFormatAscii) {
         if (trimmed.empty())
-            return;
+            return false;
         const std::string_view end = EndBytes(fun.m_nEndChar);
         const size_t n = std::min(trimmed.size(), size_t(kMaxDataBytes) - end.size());
         std::copy_n(trimmed.begin(), n, fun.m_data.begin());
         std::copy(end.begin(), end.end(), fun.m_data.begin() + long(n));
         fun.m_nLength = int(n + end.size());
-        return;
+        return n < trimmed.size();
     }
     size_t pos = 0;
-    while (pos < trimmed.size() && fun.m_nLength < kMaxDataBytes) {
+    while (pos < trimmed.size()) {
         const size_t start = trimmed.find_first_not_of(' ', pos);
         if (start == std::string::npos)
             break;
+        if (fun.m_nLength == kMaxDataBytes)
+            return true;
         const size_t stop = std::min(trimmed.find(' ', start), trimmed.size());
         const char second = stop - start > 1 ? trimmed[start + 1] : '\0';
         fun.m_data[size_t(fun.m_nLength++)] = uint8_t(txt::HexPairValue(trimmed[start], second));
         pos = stop;
     }
+    return false;
 }
 
 std::string ComposeUartText(const UartFields& f) {

@@ -253,6 +253,16 @@ TEST_F(Rs232EditLib, HexDataIsSavedAsBytes) {
     Click(dlg.m_btnSaveEdit);
     EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
               Rs232Library("L", 1, Rs232Record("PWR", "9600", "8", "1", "NONE", 1, 1, 2, "\x12\x45")));
+    EXPECT_TRUE(m_prompter.Texts().empty());
+
+    // 48 bytes typed: the device takes 32, and the user is told so.
+    Click(dlg.m_btnClear);
+    QTest::keyClicks(dlg.m_editData, QString("a ").repeated(47) + "a");
+    Click(dlg.m_btnSaveEdit);
+    EXPECT_EQ(m_prompter.Texts(), Strings{"The data is too long: only its first 32 bytes are kept"});
+    EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
+              Rs232Library("L", 1,
+                           Rs232Record("PWR", "9600", "8", "1", "NONE", 1, 1, 32, std::string(32, '\x0a'))));
 }
 
 TEST_F(Rs232EditLib, SaveRewritesOnlyTheListedFunctionFromTheControls) {
@@ -267,6 +277,7 @@ TEST_F(Rs232EditLib, SaveRewritesOnlyTheListedFunctionFromTheControls) {
     dlg.m_editData->setText(QString(40, 'x'));
     Click(dlg.m_radioEndCrLf);
     Click(dlg.m_btnSaveEdit);
+    EXPECT_EQ(m_prompter.Texts(), Strings{"The data is too long: only its first 30 characters are kept"});
     EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
               Rs232Library("L", 2,
                            kPwr + Rs232Record("b", "115200", "7", "2", "ODD", 0, 2, 32,

@@ -106,6 +106,13 @@ TEST(SerialEventText, HexFunctionDataFromTokens) {
     EXPECT_EQ(f.m_nLength, 32);
     EXPECT_EQ(f.m_data[31], 0x0f);
     EXPECT_EQ(f.m_data[32], 0x00);
+    // Whether anything was cut: 32 tokens fit, as do 30 characters with CR LF.
+    EXPECT_TRUE(SetFunctionData(f, many));
+    EXPECT_FALSE(SetFunctionData(f, many.substr(0, 63) + "  "));
+    f.m_nFormat = 0;
+    f.m_nEndChar = 2;
+    EXPECT_FALSE(SetFunctionData(f, std::string(30, 'a')));
+    EXPECT_TRUE(SetFunctionData(f, std::string(31, 'a')));
 }
 
 TEST(SerialEventText, UartTextLeavesUnknownListTextsEmpty) {
