@@ -116,7 +116,8 @@ std::string CQvmView2ListCtrl::FormatKeyActionDetail(int key, int slot) const {
     if (slot >= kSlotPageFirst && slot < kSlotToggleFirst)
         return txt::Format("Class: %d,Num: %d", (slot - 3) / 4 + 1, (slot - 3) % 4 + 1);
     if (slot >= kSlotToggleFirst && slot < kSlotIoLowFirst)
-        return txt::Format("Class: %01d,Num: %d", k->m_nParamA + 1, (slot - 19) % 4 + 1);
+        // The class comes from the project file and may be any value.
+        return txt::Format("Class: %01lld,Num: %d", k->m_nParamA + 1LL, (slot - 19) % 4 + 1);
     if (slot >= kSlotIoLowFirst && slot < kSlotIoHighFirst)
         return txt::Format("Port %d", (slot - 23) % 4 + 1);
     if (slot >= kSlotIoHighFirst && slot < kSlotTimeFirst)

@@ -184,8 +184,10 @@ void CDlgKeyNormal::ShowKeyActionControls() {
     } else if (kind == 3) {
         m_comboType->setCurrentIndex(kTypeToggle);
         ShowGroup(Group::Toggle);
+        // a comes from the project file and may be any value: a negative one
+        // selects no class.
         if (a != 0)
-            SelectOrNone(m_comboToggleClass, a - 1);
+            SelectOrNone(m_comboToggleClass, a > 0 ? a - 1 : -1);
         const int classIndex = m_comboToggleClass->currentIndex();
         if (classIndex >= 0)
             FillToggleNumbers(classIndex + 2);

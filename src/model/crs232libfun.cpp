@@ -32,12 +32,14 @@ std::string CRS232LibFun::GetDataText() const {
         const int n = std::clamp(m_nLength, 0, kRs232DataSize);
         return txt::ToHex(std::string_view(data, static_cast<size_t>(n)), " ");
     }
-    int n = m_nLength;
+    // The length comes from the file and may be any value: the end bytes are
+    // taken off in a wider type, so that no length overflows.
+    long long n = m_nLength;
     if (m_nEndChar == kEndCr)
         n -= 1;
     else if (m_nEndChar == kEndCrLf)
         n -= 2;
-    n = std::clamp(n, 0, kRs232DataSize);
+    n = std::clamp<long long>(n, 0, kRs232DataSize);
     // The text ends at the first 0 byte, or after all 33 bytes when there is none.
     const std::string_view all(data, kRs232DataSize);
     const std::string_view text = all.substr(0, all.find('\0'));

@@ -4,6 +4,7 @@
 #include <QtTest/QTest>
 #include <array>
 #include <gtest/gtest.h>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -68,6 +69,9 @@ TEST(ActionListTexts, NamesAndDetailsBySlot) {
     k.m_nRepeatDelay = 99;
     EXPECT_EQ(list.FormatKeyActionDetail(4, 0), "Repeat Delay Time: 9.9S");
     EXPECT_EQ(list.FormatKeyActionDetail(36, 0), "");
+    // The toggle class of a damaged project file is shown as it stands.
+    k.m_nParamA = std::numeric_limits<int>::max();
+    EXPECT_EQ(list.FormatKeyActionDetail(4, 19), "Class: 2147483648,Num: 1");
 }
 
 TEST_F(ActionListFixture, RefreshAllListsNonEmptySlotsSortedByKeyNumber) {

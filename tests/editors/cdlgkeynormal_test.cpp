@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -191,6 +192,13 @@ TEST_F(KeyNormalTest, PresetsFromTheStoredKeyAction) {
             EXPECT_EQ(dlg.m_comboToggleNum->count(), c.first.toInt());
         }
     }
+    // A toggle class of a damaged project file selects no class.
+    KeyRecord damaged;
+    damaged.m_nKind = 3;
+    damaged.m_nParamA = std::numeric_limits<int>::min();
+    CDlgKeyNormal dlg(0, damaged, 0);
+    dlg.show();
+    EXPECT_EQ(dlg.m_comboToggleClass->currentIndex(), -1);
 }
 
 TEST_F(KeyNormalTest, StoredLongGivesNoKindAndStoredPageClassNoParameter) {

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/resource.h>
 
 namespace {
@@ -314,4 +315,12 @@ TEST(Rs232Function, DataTextStaysWithinTheThirtyThreeBytes) {
     EXPECT_EQ(a.GetDataText(), std::string(33, 'Z'));
     a.m_nLength = -1;
     EXPECT_EQ(a.GetDataText(), "");
+    // The lengths of a damaged file, with the end bytes taken off.
+    for (int end : {1, 2}) {
+        a.m_nEndChar = end;
+        a.m_nLength = std::numeric_limits<int>::min();
+        EXPECT_EQ(a.GetDataText(), "") << end;
+        a.m_nLength = std::numeric_limits<int>::max();
+        EXPECT_EQ(a.GetDataText(), std::string(33, 'Z')) << end;
+    }
 }
