@@ -4,6 +4,7 @@
 #include "mainwindowfixture.h"
 
 #include "app/cravloapp.h"
+#include "support/screenshot.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -11,12 +12,6 @@
 #include <QLabel>
 
 namespace {
-
-void SaveScreenshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("QVM_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        w.grab().save(QString::fromUtf8(dir) + "/" + name);
-}
 
 QComboBox* PortModeBox(CravloDlg& dlg) {
     return qobject_cast<QComboBox*>(dlg.Control(1146));

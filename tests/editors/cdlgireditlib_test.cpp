@@ -7,6 +7,7 @@
 #include "support/filecontent.h"
 #include "support/keypad_simulator.h"
 #include "support/modalwait.h"
+#include "support/screenshot.h"
 #include "support/scripted_prompter.h"
 #include "support/tempxdgfolders.h"
 #include "support/wait.h"
@@ -93,7 +94,7 @@ TEST_F(IrEditLib, ShowsTheEditorTitledIrEdit) {
                                                                             {"1", "OK"},
                                                                             {"2", "Cancel"}})
         EXPECT_EQ(dlg->findChild<QPushButton*>(id)->text(), QString(text)) << id;
-    dlg->grab().save("/tmp/cdlgireditlib.png");
+    SaveScreenshot(*dlg, "cdlgireditlib.png");
 }
 
 TEST_F(IrEditLib, OpensTheCallersLibraryAndSelectsItsFunction) {

@@ -1,6 +1,7 @@
 #include "editors/cdlgnewname.h"
 #include "platform/programpaths.h"
 #include "support/filecontent.h"
+#include "support/screenshot.h"
 #include "support/scripted_prompter.h"
 #include "support/tempxdgfolders.h"
 
@@ -39,7 +40,7 @@ TEST_F(NewName, ShowsTheNamePrompt) {
     EXPECT_EQ(dlg.findChild<QPushButton*>("1")->text(), QString("OK"));
     EXPECT_EQ(dlg.findChild<QPushButton*>("2")->text(), QString("Cancel"));
     EXPECT_FALSE(dlg.m_bAccepted);
-    dlg.grab().save("/tmp/cdlgnewname.png");
+    SaveScreenshot(dlg, "cdlgnewname.png");
 }
 
 TEST_F(NewName, AnEmptyNameIsRefusedWithTheModesMessage) {

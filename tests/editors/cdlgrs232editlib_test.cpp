@@ -6,6 +6,7 @@
 #include "support/comboinput.h"
 #include "support/filecontent.h"
 #include "support/modalwait.h"
+#include "support/screenshot.h"
 #include "support/scripted_prompter.h"
 #include "support/tempxdgfolders.h"
 
@@ -98,7 +99,7 @@ TEST_F(Rs232EditLib, OpensEmptyWithTheStartValues) {
     QTest::keyClick(dlg.m_editData, Qt::Key_Escape);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(m_prompter.Texts().empty());
-    dlg.grab().save("/tmp/cdlgrs232editlib.png");
+    SaveScreenshot(dlg, "cdlgrs232editlib.png");
 }
 
 TEST_F(Rs232EditLib, TheDataEditLimitsTypingOnlyToNinetySixCharacters) {

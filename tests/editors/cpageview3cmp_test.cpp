@@ -5,6 +5,7 @@
 #include "editors/eventpagefactory.h"
 #include "eventpagefixture.h"
 #include "support/comboinput.h"
+#include "support/screenshot.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -70,7 +71,7 @@ TEST_F(CmpPageTest, FreshPageAddsTheExactText) {
     EXPECT_EQ(page->m_editData->text(), QString());
     Click(page->m_btnAdd);
     EXPECT_EQ(SelectedEvents().back(), "UCMP : Door : 2 : 0 : 1 :1 :");
-    dlg.grab().save("/tmp/cpageview3cmp.png");
+    SaveScreenshot(dlg, "cpageview3cmp.png");
 }
 
 TEST_F(CmpPageTest, HexConversionAndFilter) {

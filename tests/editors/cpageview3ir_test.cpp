@@ -6,6 +6,7 @@
 #include "editors/eventpagefactory.h"
 #include "eventpagefixture.h"
 #include "support/filecontent.h"
+#include "support/screenshot.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -120,7 +121,7 @@ TEST_F(IrPageTest, ChangeLibShowsTheStoredNameAndTheSortedFunctions) {
     EXPECT_EQ(page->m_editLibName->text(), QString("TV"));
     EXPECT_EQ(Entries(page->m_comboFunction), (std::vector<std::string>{"Input", "mute", "Power"}));
     EXPECT_EQ(page->m_comboFunction->currentIndex(), 0);
-    dlg.grab().save("/tmp/cpageview3ir.png");
+    SaveScreenshot(dlg, "cpageview3ir.png");
 
     // The lookup wants a file named after the stored name: there is none.
     AddPressAction(0);
@@ -376,7 +377,7 @@ TEST_F(IrPageTest, ARepeatTypedAboveNinetyNineIsSentAsNinetyNine) {
     QTest::keyClicks(page->m_editRepeat, "150");
     EXPECT_EQ(page->m_sliderRepeat->value(), 99);
     EXPECT_EQ(page->m_editRepeat->text(), QString("150"));
-    page->grab().save("/tmp/cpageview3ir_multiple.png");
+    SaveScreenshot(*page, "cpageview3ir_multiple.png");
     Click(page->m_btnAdd);
     EXPECT_EQ(SelectedEvents(), CStringArray{"INFR : TV : Input : 0 : 1 : 1 : 99 : 1 : c6 : 01"});
     EXPECT_EQ(Column(dlg.m_listEvent, 2),
@@ -396,7 +397,7 @@ TEST_F(IrPageTest, EditLibOpensTheEditorOnThePagesLibraryAndFunction) {
         for (int row = 0; row < editor->m_listCodes->GetItemCount(); ++row)
             if (editor->m_listCodes->IsItemSelected(row))
                 selected.push_back(editor->m_listCodes->GetItemText(row, 1));
-        editor->grab().save("/tmp/cdlgireditlib_frompage.png");
+        SaveScreenshot(*editor, "cdlgireditlib_frompage.png");
         editor->m_btnCancel->click();
     });
     Click(page->m_btnEditLib);

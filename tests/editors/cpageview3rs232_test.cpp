@@ -9,6 +9,7 @@
 #include "rs232libraryfile.h"
 #include "support/comboinput.h"
 #include "support/filecontent.h"
+#include "support/screenshot.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -292,7 +293,7 @@ TEST_F(Rs232PageTest, ReloadingPutsTheFieldsBack) {
     EXPECT_EQ(page->m_editData->text(), QString("AB"));
     EXPECT_EQ(page->m_editEventName->text(), QString("ev"));
     EXPECT_TRUE(m_prompter.Texts().empty());
-    dlg.grab().save("/tmp/cpageview3rs232.png");
+    SaveScreenshot(dlg, "cpageview3rs232.png");
 
     // Edit writes it back; the function name goes with the list, which
     // has no library to fill it.

@@ -69,9 +69,9 @@ TEST(UsbSerialPorts, PortsComeInNaturalOrderUnderTheDeviceRoot) {
     for (const char* name : {"ttyACM10", "ttyACM2", "ttyUSB0", "ttyACM1"})
         tree.AddTty(name, "cdc_acm");
     usbserial::Roots roots = tree.Roots();
-    roots.dev = "/tmp/devs";
-    EXPECT_EQ(usbserial::ListPorts(roots),
-              (Ports{"/tmp/devs/ttyACM1", "/tmp/devs/ttyACM2", "/tmp/devs/ttyACM10", "/tmp/devs/ttyUSB0"}));
+    roots.dev = "/test-devices";
+    EXPECT_EQ(usbserial::ListPorts(roots), (Ports{"/test-devices/ttyACM1", "/test-devices/ttyACM2",
+                                                  "/test-devices/ttyACM10", "/test-devices/ttyUSB0"}));
 
     const usbserial::Roots saved = usbserial::CurrentRoots();
     usbserial::SetRoots(roots);
