@@ -151,6 +151,9 @@ CravloDlg::CravloDlg(const QStringList& args, QWidget* parent) : QMainWindow(par
     font.setPixelSize(kDialogFontPx);
     m_client->setFont(font);
     m_client->installEventFilter(this);
+    // The window grows and scales, but shrinks no further than the layout:
+    // below it labels, boxes and keys would run into each other.
+    m_client->setMinimumSize(DesignClientSize());
     setCentralWidget(m_client);
 
     CreateControls();

@@ -242,6 +242,19 @@ TEST_F(MainWindowTest, ResizingScalesFromTheFirstLayoutWithoutDrift) {
     EXPECT_EQ(ChildRects(dlg), original);
 }
 
+TEST_F(MainWindowTest, TheWindowShrinksNoFurtherThanItsLayout) {
+    CravloDlg& dlg = Start();
+    const auto original = ChildRects(dlg);
+    // Dragged down to 600 x 380 the window keeps the layout's own size and
+    // every control its place.
+    dlg.resize(600, 380);
+    QApplication::processEvents();
+    EXPECT_EQ(dlg.Client()->size(), CravloDlg::DesignClientSize());
+    EXPECT_EQ(ChildRects(dlg), original);
+    ResizeClient(dlg, QSize(1100, 400));
+    EXPECT_EQ(dlg.Client()->size(), QSize(1100, CravloDlg::DesignClientSize().height()));
+}
+
 TEST_F(MainWindowTest, ATinyWindowScalesWithoutDividingByZero) {
     CravloDlg& dlg = Start();
     const auto original = ChildRects(dlg);
