@@ -11,7 +11,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -253,6 +256,21 @@ TEST_F(MainWindowTest, TheWindowShrinksNoFurtherThanItsLayout) {
     EXPECT_EQ(ChildRects(dlg), original);
     ResizeClient(dlg, QSize(1100, 400));
     EXPECT_EQ(dlg.Client()->size(), QSize(1100, CravloDlg::DesignClientSize().height()));
+}
+
+TEST_F(MainWindowTest, AllNineEventTabTitlesShowAtTheDefaultSize) {
+    CravloDlg& dlg = Start();
+    auto* tabs = qobject_cast<QTabWidget*>(dlg.Control(1011));
+    ASSERT_NE(tabs, nullptr);
+    QTabBar* bar = tabs->tabBar();
+    ASSERT_EQ(bar->count(), 9);
+    EXPECT_LE(bar->sizeHint().width(), tabs->width()) << bar->sizeHint().width();
+    for (int i = 0; i < bar->count(); ++i) {
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
+        EXPECT_GT(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i)));
+    }
+    for (QToolButton* scroll : bar->findChildren<QToolButton*>())
+        EXPECT_FALSE(scroll->isVisible());
 }
 
 TEST_F(MainWindowTest, ATinyWindowScalesWithoutDividingByZero) {
