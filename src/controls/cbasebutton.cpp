@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +21,11 @@ constexpr int kCaptionSquarePx = 9;
 // average, narrow enough for a four- or five-letter name on a 35-pixel key.
 constexpr int kNameFontPx = 13;
 constexpr int kNameCharWidthPx = 6;
+// A name wider than the room beside the number is narrowed further, then
+// made smaller, down to these limits; beyond them it is cut.
+constexpr int kMinNameStretch = 60;
+constexpr int kNameStretchStep = 5;
+constexpr int kMinNameFontPx = 8;
 
 QFont CaptionFont() {
     QFont font(QStringLiteral("Sans Serif"));
@@ -41,6 +47,20 @@ QFont NameFont() {
     const int average = QFontMetrics(font).averageCharWidth();
     if (average > kNameCharWidthPx)
         font.setStretch(kNameCharWidthPx * 100 / average);
+    return font;
+}
+
+// The name font, narrowed and then made smaller until `name` fits `width`.
+QFont FitNameFont(const QString& name, int width) {
+    QFont font = NameFont();
+    auto fits = [&] { return QFontMetrics(font).boundingRect(name).width() <= width; };
+    int stretch = font.stretch() > 0 ? font.stretch() : 100;
+    while (!fits() && stretch > kMinNameStretch) {
+        stretch = std::max(kMinNameStretch, stretch - kNameStretchStep);
+        font.setStretch(stretch);
+    }
+    while (!fits() && font.pixelSize() > kMinNameFontPx)
+        font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 
@@ -101,11 +121,16 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
     painter.drawText(CaptionRect(), Qt::AlignCenter | Qt::TextSingleLine, cp936::ToUnicode(m_strCaption));
     painter.restore();
 
+    // The name is centred in the room right of the number, so that the two
+    // never overlap.
+    const QRect nameRect(CaptionRect().right() + 1, client.top(), client.right() - CaptionRect().right(),
+                         client.height());
+    const QString name = cp936::ToUnicode(m_strName);
     painter.save();
-    painter.setFont(NameFont());
+    painter.setFont(FitNameFont(name, nameRect.width() - 2));
     painter.setPen(QColor(0, 0, 0));
     painter.setClipRect(client);
-    painter.drawText(client, Qt::AlignCenter | Qt::TextSingleLine, cp936::ToUnicode(m_strName));
+    painter.drawText(nameRect, Qt::AlignCenter | Qt::TextSingleLine, name);
     painter.restore();
 }
 

@@ -2,8 +2,9 @@
 // The key button of the key panel: a button that draws itself and that is
 // also the key's record. Its look: a vertical gradient chosen by the colour
 // scheme (green to white while the mouse rests on it), the number caption
-// small and red in the top-left corner, the key name centred in black. The
-// look is the same whether the button is pressed, focused or disabled.
+// small and red in the top-left corner, the key name in black centred in the
+// room right of the number (narrowed or made smaller until it fits there).
+// The look is the same whether the button is pressed, focused or disabled.
 
 #include "model/keyrecord.h"
 

@@ -23,9 +23,6 @@ bool Near(QColor a, QColor b, int tolerance = 12) {
 bool IsRed(QColor c) {
     return c.red() > 150 && c.green() < 120 && c.blue() < 120;
 }
-bool IsDark(QColor c) {
-    return c.red() < 100 && c.green() < 100 && c.blue() < 100;
-}
 
 struct CBaseButtonLook : ::testing::Test {
     void SetUp() override {
@@ -115,26 +112,40 @@ TEST_F(CBaseButtonLook, CaptionIsRedAndClippedToItsNineByNineSquare) {
     EXPECT_EQ(outside, 0);
 }
 
-TEST_F(CBaseButtonLook, NameIsBlackAndCentred) {
-    key.m_nColorScheme = 4;
-    key.m_strName = "IOL";
-    const QImage image = Render(key);
-    int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    // Inside the border only.
-    for (int y = 1; y < image.height() - 1; ++y)
-        for (int x = 1; x < image.width() - 1; ++x)
-            if (IsDark(image.pixelColor(x, y))) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    ASSERT_GE(right, 0) << "no name drawn";
-    const int leftMargin = left, rightMargin = image.width() - 1 - right;
-    EXPECT_LE(std::abs(leftMargin - rightMargin), 2) << left << " " << right;
-    const int topMargin = top, bottomMargin = image.height() - 1 - bottom;
-    EXPECT_LE(std::abs(topMargin - bottomMargin), 3) << top << " " << bottom;
-    EXPECT_GT(right - left, 10);
+TEST_F(CBaseButtonLook, NamesUpToFourLettersAndTheSystemKeysDrawWholeAndCentredBesideTheNumber) {
+    // Keys of the default window: 35 x 26 on model 0, 35 x 25 on models 1 and 2.
+    for (const QSize size : {QSize(35, 26), QSize(35, 25)})
+        for (const char* name : {"IOL", "IOH", "Time", "Start", "AbC.", "WWWW", "Mm8%", "1"}) {
+            key.resize(size);
+            key.m_nColorScheme = 4;
+            key.m_strName = name;
+            key.m_strCaption = "36";
+            const QImage image = Render(key);
+            QRect number, text;
+            for (int y = 1; y < image.height() - 1; ++y)
+                for (int x = 1; x < image.width() - 1; ++x) {
+                    // Small letters are grey where their strokes are thinner
+                    // than a pixel; red and its blends with the yellow
+                    // background are the number.
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.red() - c.green() > 60)
+                        number |= QRect(x, y, 1, 1);
+                    else if (qGray(c.rgb()) < 150)
+                        text |= QRect(x, y, 1, 1);
+                }
+            ASSERT_FALSE(number.isEmpty()) << name;
+            ASSERT_FALSE(text.isEmpty()) << name;
+            EXPECT_FALSE(number.intersects(text)) << name << " at " << size.height();
+            // Whole: the letters stay clear of the edges that would cut them.
+            EXPECT_GT(text.left(), number.right()) << name;
+            EXPECT_LT(text.right(), image.width() - 2) << name;
+            EXPECT_GT(text.top(), 1) << name;
+            EXPECT_LT(text.bottom(), image.height() - 2) << name;
+            // Centred in the room right of the number's square.
+            const int roomLeft = CBaseButton::CaptionRect().right() + 1, roomRight = image.width() - 2;
+            EXPECT_LE(std::abs((text.left() - roomLeft) - (roomRight - text.right())), 2) << name;
+            EXPECT_LE(std::abs((text.top() - 1) - (image.height() - 2 - text.bottom())), 4) << name;
+        }
 }
 
 TEST_F(CBaseButtonLook, PressingAndClickingDoNotChangeTheLook) {
