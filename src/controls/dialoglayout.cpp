@@ -10,6 +10,14 @@
 #include <QRadioButton>
 #include <QSlider>
 
+void MakeReadOnly(QLineEdit* edit) {
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+}
+
 DialogLayout::DialogLayout(QWidget* parent) : DialogLayout(parent, DialogUnits(parent)) {}
 
 DialogLayout::DialogLayout(QWidget* parent, const DialogUnits& units) : m_pParent(parent), m_units(units) {}

@@ -15,6 +15,10 @@ class QRadioButton;
 class QSlider;
 class QWidget;
 
+// Makes the edit read-only and look it: the window's background instead of
+// an edit's white, and no keyboard focus, so no focus frame.
+void MakeReadOnly(QLineEdit* edit);
+
 class DialogLayout {
 public:
     // The sizes a control gets unless the call gives its own, in dialog units.

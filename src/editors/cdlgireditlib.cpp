@@ -32,7 +32,7 @@ CDlgIREditLib::CDlgIREditLib(QWidget* parent, IrLearnLink* link) : ModalDialog(p
 
     layout.Label("IR Lib Name:", 1211, 17, 14, 64);
     m_editLibName = layout.Edit(1039, 84, 12, 47, 12);
-    m_editLibName->setReadOnly(true);
+    MakeReadOnly(m_editLibName);
     m_btnOpenLib = layout.Button("Open Lib", 1025, 137, 12, 40);
     m_btnNewLib = layout.Button("New Lib", 1026, 181, 12, 40);
 

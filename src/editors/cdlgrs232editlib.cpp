@@ -57,7 +57,7 @@ CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, 
 
     layout.Label("RS232 Lib Name:", 0, 10, 12, 62);
     m_editLibName = layout.Edit(1039, 74, 10, 100);
-    m_editLibName->setReadOnly(true);
+    MakeReadOnly(m_editLibName);
     m_btnOpenLib = layout.Button("Open Lib", 1025, 182, 10, 60);
     m_btnNewLib = layout.Button("New Lib", 1026, 250, 10, 60);
 

@@ -1,5 +1,6 @@
 #include "editors/cpageview3ir.h"
 
+#include "controls/dialoglayout.h"
 #include "editors/cdlgireditlib.h"
 #include "editors/libraryfiles.h"
 #include "editors/slidereditpair.h"
@@ -45,7 +46,7 @@ const PortTable CPageView3Ir::kPortTable = {{
 CPageView3Ir::CPageView3Ir(QWidget* parent) : EventPage(parent) {
     AddLabel("Lib Name:", 0, 10, 10, 44);
     m_editLibName = AddEdit(1097, 58, 8, 84, 12);
-    m_editLibName->setReadOnly(true);
+    MakeReadOnly(m_editLibName);
     m_btnChangeLib = AddButton("Change Lib", 1045, 148, 7, 46);
     m_btnEditLib = AddButton("Edit Lib", 1044, 198, 7, 46);
 

@@ -1,6 +1,7 @@
 #include "editors/cpageview3rs232.h"
 
 #include "controls/crs232edit.h"
+#include "controls/dialoglayout.h"
 #include "controls/sortedcombo.h"
 #include "editors/cdlgrs232editlib.h"
 #include "editors/libraryfiles.h"
@@ -37,7 +38,7 @@ int FieldInt(const std::string& field) {
 CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
     AddLabel("Lib Name:", 0, 4, 4, 36);
     m_editLibName = AddEdit(1039, 42, 2, 76, 12);
-    m_editLibName->setReadOnly(true);
+    MakeReadOnly(m_editLibName);
     AddLabel("Lib Function:", 0, 124, 4, 48);
     m_comboLibFunction = AddCombo(1041, 174, 2, 72);
     m_btnChangeLib = AddButton("Change Lib", 1045, 4, 17, 54, 13);

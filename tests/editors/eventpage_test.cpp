@@ -3,10 +3,13 @@
 // and the key filter.
 #include "controls/crs232edit.h"
 #include "controls/fittingedit.h"
+#include "editors/cdlgireditlib.h"
+#include "editors/cdlgrs232editlib.h"
 #include "editors/cpageview3casd.h"
 #include "editors/cpageview3cmp.h"
 #include "editors/cpageview3delay.h"
 #include "editors/cpageview3io.h"
+#include "editors/cpageview3ir.h"
 #include "editors/cpageview3ledp.h"
 #include "editors/cpageview3page.h"
 #include "editors/cpageview3relay.h"
@@ -351,6 +354,24 @@ TEST_F(EventPageTest, AListWithoutASelectionRefusesAddAndEditByItsName) {
         EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{c.message, c.message}));
         EXPECT_EQ(SelectedEvents(), CStringArray{"RELY : 5 : 1 : 1"}) << c.message;
         c.list->setCurrentIndex(chosen);
+    }
+}
+
+TEST(EventPageFrameTest, LibraryNameBoxesOfPagesAndEditorsLookReadOnly) {
+    CPageView3Rs232 rs232Page;
+    CPageView3Ir irPage;
+    CDlgRs232EditLib rs232Editor(nullptr, "", "");
+    CDlgIREditLib irEditor;
+    const std::pair<QWidget*, const char*> boxes[] = {
+        {&rs232Page, "1039"}, {&irPage, "1097"}, {&rs232Editor, "1039"}, {&irEditor, "1039"}};
+    for (const auto& [owner, id] : boxes) {
+        auto* edit = owner->findChild<QLineEdit*>(id);
+        ASSERT_NE(edit, nullptr) << id;
+        EXPECT_TRUE(edit->isReadOnly()) << id;
+        // The background of the window rather than an edit's white, and no
+        // focus, so no focus frame either.
+        EXPECT_EQ(edit->palette().color(QPalette::Base), owner->palette().color(QPalette::Window)) << id;
+        EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus) << id;
     }
 }
 
