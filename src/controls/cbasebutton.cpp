@@ -127,7 +127,7 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
                          client.height());
     const QString name = cp936::ToUnicode(m_strName);
     painter.save();
-    painter.setFont(FitNameFont(name, nameRect.width() - 2));
+    painter.setFont(FitNameFont(name, nameRect.width() - 1));
     painter.setPen(QColor(0, 0, 0));
     painter.setClipRect(client);
     painter.drawText(nameRect, Qt::AlignCenter | Qt::TextSingleLine, name);
