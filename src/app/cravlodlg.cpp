@@ -188,12 +188,7 @@ void CravloDlg::CreateControls() {
     };
     auto frame = [&](int id, const char* title) {
         auto* g = new QGroupBox(QString::fromLatin1(title), m_client);
-        // The frame line runs through the middle of the title, so the whole
-        // rectangle of the layout lies inside the frame.
-        g->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; border-radius: 3px;"
-                                        " margin-top: 6px; }"
-                                        "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
-                                        " padding: 0 3px; }"));
+        SetFrameThroughTitle(g);
         PlaceControl(g, id);
         return g;
     };

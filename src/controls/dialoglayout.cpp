@@ -18,6 +18,13 @@ void MakeReadOnly(QLineEdit* edit) {
     edit->setPalette(palette);
 }
 
+void SetFrameThroughTitle(QGroupBox* group) {
+    group->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; border-radius: 3px;"
+                                        " margin-top: 6px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
+                                        " padding: 0 3px; }"));
+}
+
 DialogLayout::DialogLayout(QWidget* parent) : DialogLayout(parent, DialogUnits(parent)) {}
 
 DialogLayout::DialogLayout(QWidget* parent, const DialogUnits& units) : m_pParent(parent), m_units(units) {}

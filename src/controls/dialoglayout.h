@@ -19,6 +19,11 @@ class QWidget;
 // an edit's white, and no keyboard focus, so no focus frame.
 void MakeReadOnly(QLineEdit* edit);
 
+// Draws the group's frame line through the middle of its title, as the
+// layouts are drawn for: what the layout places just below the group's top
+// then lies inside the frame, not across its line.
+void SetFrameThroughTitle(QGroupBox* group);
+
 class DialogLayout {
 public:
     // The sizes a control gets unless the call gives its own, in dialog units.

@@ -36,7 +36,9 @@ CDlgIREditLib::CDlgIREditLib(QWidget* parent, IrLearnLink* link) : ModalDialog(p
     m_btnOpenLib = layout.Button("Open Lib", 1025, 137, 12, 40);
     m_btnNewLib = layout.Button("New Lib", 1026, 181, 12, 40);
 
-    layout.Group("Edit", 1212, 25, 34, 448, 152)->lower();
+    QGroupBox* edit = layout.Group("Edit", 1212, 25, 34, 448, 152);
+    SetFrameThroughTitle(edit);
+    edit->lower();
     m_btnNewFunction = layout.Button("New Function", 1027, 46, 41, 52);
     m_btnDeleteFunction = layout.Button("Delete Function", 1076, 102, 41, 90);
     m_btnRename = layout.Button("Rename For Function", 1077, 199, 41, 90);

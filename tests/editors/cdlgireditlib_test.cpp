@@ -12,6 +12,7 @@
 #include "support/tempxdgfolders.h"
 #include "support/wait.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -94,6 +95,13 @@ TEST_F(IrEditLib, ShowsTheEditorTitledIrEdit) {
                                                                             {"1", "OK"},
                                                                             {"2", "Cancel"}})
         EXPECT_EQ(dlg->findChild<QPushButton*>(id)->text(), QString(text)) << id;
+    // The function buttons and the code list lie inside the "Edit" frame.
+    auto* group = dlg->findChild<QGroupBox*>("1212");
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), "Edit");
+    const QRect inside = group->contentsRect().translated(group->pos());
+    for (const char* id : {"1027", "1076", "1077", "1094"})
+        EXPECT_TRUE(inside.contains(dlg->findChild<QWidget*>(id)->geometry())) << id;
     SaveScreenshot(*dlg, "cdlgireditlib.png");
 }
 
