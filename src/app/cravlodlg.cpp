@@ -30,6 +30,9 @@ constexpr int kDialogHeightDlu = 369;
 // Drop-down lists give their dropped height in the layout; closed they are
 // this tall.
 constexpr int kComboHeightDlu = 12;
+// The device-ID list drops 80 units below its box: seven rows of its 100,
+// with a scroll bar.
+constexpr int kDeviceIdDropRows = 7;
 constexpr int kDialogFontPx = 12;
 
 const DialogUnits& kUnits = DialogUnits::MainWindow();
@@ -225,6 +228,10 @@ void CravloDlg::CreateControls() {
     label(dlgid::kLabelDeviceId, "ID No.");
     m_comboDeviceId = new QComboBox(m_client);
     PlaceControl(m_comboDeviceId, dlgid::kComboDeviceId);
+    // A list below the box: the style's own pop-up would show all 100 rows
+    // at once, as tall as the screen.
+    m_comboDeviceId->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    m_comboDeviceId->setMaxVisibleItems(kDeviceIdDropRows);
     connect(m_comboDeviceId, &QComboBox::activated, this, &CravloDlg::OnCbnSelchangeComboDeviceId);
 
     labelBeside(dlgid::kLabelConnection, "Device Connection:");

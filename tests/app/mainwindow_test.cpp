@@ -1,7 +1,9 @@
 // The main window driven as the installer drives it: the port-mode box, the
 // close question, Enter and Escape, resizing and the system keys.
 #include "mainwindowfixture.h"
+#include "support/wait.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -368,4 +371,17 @@ TEST_F(MainWindowTest, ChoosingADeviceIdOnlyKeepsIt) {
     EXPECT_EQ(box->currentText(), "02");
     EXPECT_TRUE(m_prompter.Texts().empty());
     EXPECT_EQ(ReadSettings(), "[SYSTEM]\r\nMACHINE_TYPE=0\r\n");
+}
+
+TEST_F(MainWindowTest, TheDeviceIdListDropsDownWithABoundedNumberOfRows) {
+    CravloDlg& dlg = Start();
+    auto* box = qobject_cast<QComboBox*>(dlg.Control(1149));
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(testwait::WaitUntil([&] { return list->isVisible(); }));
+    const int rows = list->height() / list->sizeHintForRow(0);
+    EXPECT_GE(rows, 5);
+    EXPECT_LE(rows, 10);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    box->hidePopup();
 }
