@@ -3,6 +3,7 @@
 #include "app/caboutdlg.h"
 #include "app/cravloapp.h"
 #include "app/doctyperegistration.h"
+#include "app/programicon.h"
 #include "controls/dialoglayout.h"
 #include "device/crscom.h"
 #include "platform/prompter.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QTimer>
 #include <cmath>
 
@@ -56,23 +56,6 @@ QRect UnscaledRect(const QRect& r, double sx, double sy) {
     const int top = int(std::lround(r.top() / sy));
     const int bottom = int(std::lround((r.top() + r.height()) / sy));
     return QRect(left, top, right - left, bottom - top);
-}
-
-// The program's icon: a small keypad.
-QIcon MakeIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(40, 40, 40));
-    p.setBrush(QColor(230, 230, 230));
-    p.drawRoundedRect(QRectF(2.5, 1.5, 27, 29), 4, 4);
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 2; ++c) {
-            p.setBrush(r == 0 && c == 0 ? QColor(64, 148, 232) : QColor(255, 255, 255));
-            p.drawRect(QRectF(6.5 + c * 11, 5.5 + r * 8, 8, 6));
-        }
-    return QIcon(pixmap);
 }
 
 struct TemplateControl {
@@ -147,7 +130,7 @@ CravloDlg::CravloDlg(const QStringList& args, QWidget* parent) : QMainWindow(par
     g_mainDialog = this;
     setWindowTitle(QStringLiteral("Vorle-Control"));
     setObjectName(QStringLiteral("102"));
-    m_hIcon = MakeIcon();
+    m_hIcon = ProgramIcon();
 
     m_client = new QWidget(this);
     QFont font = m_client->font();

@@ -1,7 +1,9 @@
 #include "app/doctyperegistration.h"
 
+#include "app/programicon.h"
 #include "platform/fileio.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -11,15 +13,18 @@
 
 namespace doctype {
 
-QString MimePackageText(const QString& mimeType, const QString& pattern, const QString& comment) {
+QString MimePackageText(const QString& mimeType, const QString& pattern, const QString& comment,
+                        const QString& icon) {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                           "  <mime-type type=\"%1\">\n"
                           "    <comment>%2</comment>\n"
-                          "    <glob pattern=\"%3\"/>\n"
+                          "    <icon name=\"%3\"/>\n"
+                          "    <glob pattern=\"%4\"/>\n"
                           "  </mime-type>\n"
                           "</mime-info>\n")
-        .arg(mimeType.toHtmlEscaped(), comment.toHtmlEscaped(), pattern.toHtmlEscaped());
+        .arg(mimeType.toHtmlEscaped(), comment.toHtmlEscaped(), icon.toHtmlEscaped(),
+             pattern.toHtmlEscaped());
 }
 
 QString QuoteExecArgument(const QString& path) {
@@ -57,15 +62,16 @@ QString QuoteExecArgument(const QString& path) {
     return escaped;
 }
 
-QString DesktopEntryText(const QString& executable, const QString& mimeType) {
+QString DesktopEntryText(const QString& executable, const QString& mimeType, const QString& icon) {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Vorle-Control\n"
-                          "Exec=%1 %f\n"
-                          "MimeType=%2;\n"
+                          "Icon=%1\n"
+                          "Exec=%2 %f\n"
+                          "MimeType=%3;\n"
                           "Terminal=false\n"
                           "NoDisplay=true\n")
-        .arg(QuoteExecArgument(executable), mimeType);
+        .arg(icon, QuoteExecArgument(executable), mimeType);
 }
 
 } // namespace doctype
@@ -80,6 +86,14 @@ bool WriteIfChanged(const QString& path, const QByteArray& content) {
     existing.close();
     QDir().mkpath(QFileInfo(path).absolutePath());
     return fileio::WriteAll(path, std::string_view(content.constData(), size_t(content.size())));
+}
+
+QByteArray PngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 // Runs a desktop cache tool on `folder` when it is installed; its outcome
@@ -99,17 +113,21 @@ void RefreshCache(const QString& tool, const QString& folder) {
 } // namespace
 
 void RegisterFileType(const QString& extension, const QString& executable, const QString& mimeType,
-                      const QString& description) {
+                      const QString& icon, const QString& description) {
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dataHome.isEmpty())
         return;
+    for (const int size : kProgramIconSizesPx)
+        WriteIfChanged(QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(dataHome).arg(size).arg(icon),
+                       PngBytes(ProgramIconImage(size)));
     const QString mimeFolder = dataHome + "/mime";
     const QString applications = dataHome + "/applications";
     const bool mimeChanged =
         WriteIfChanged(mimeFolder + "/packages/" + doctype::kMimePackageFileName,
-                       doctype::MimePackageText(mimeType, "*" + extension, description).toUtf8());
-    const bool desktopChanged = WriteIfChanged(applications + "/" + doctype::kDesktopFileName,
-                                               doctype::DesktopEntryText(executable, mimeType).toUtf8());
+                       doctype::MimePackageText(mimeType, "*" + extension, description, icon).toUtf8());
+    const bool desktopChanged =
+        WriteIfChanged(applications + "/" + doctype::kDesktopFileName,
+                       doctype::DesktopEntryText(executable, mimeType, icon).toUtf8());
     if (mimeChanged)
         RefreshCache(QStringLiteral("update-mime-database"), mimeFolder);
     if (desktopChanged)
@@ -118,5 +136,6 @@ void RegisterFileType(const QString& extension, const QString& executable, const
 
 void RegisterDocumentType() {
     RegisterFileType(QStringLiteral(".dvp"), QCoreApplication::applicationFilePath(),
-                     QString::fromLatin1(doctype::kMimeType), QString::fromLatin1(doctype::kDescription));
+                     QString::fromLatin1(doctype::kMimeType), QString::fromLatin1(doctype::kIconName),
+                     QString::fromLatin1(doctype::kDescription));
 }
