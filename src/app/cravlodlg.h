@@ -263,6 +263,10 @@ public:
     void OnRsComData(const char* bytes, int count) override;
     // The device hung up; the link has closed itself.
     void OnRsComLost() override;
+    // A chunk while learning: assembled into learned-code frames, each
+    // complete one handed to OnIrFrameReceived. Stray bytes before or
+    // between frames are dropped.
+    void AssembleLearnedCode(const char* bytes, int count);
     // Hands a learned-code frame with a right checksum to the "IR Edit"
     // window; without such a window learning ends.
     void OnIrFrameReceived(int kind, int length);

@@ -37,6 +37,51 @@ bool Contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
 }
 
+// Drops the first n of the count bytes held in buf.
+void DropFront(char* buf, int& count, int n) {
+    std::memmove(buf, buf + n, static_cast<size_t>(count - n));
+    count -= n;
+}
+
+// The learned-code assembly of count bytes in buf: drops what can begin no
+// frame and returns the byte count of the frame then at its start once it
+// is complete (its length plus 12 bytes held, the last "D" too if it came),
+// else 0. Bytes before "QVM" begin no frame (with no "QVM" at all, only a
+// tail that may be its beginning stays); neither does a "QVM" whose length
+// field is not four digits of a frame that fits the buffer, and the
+// assembly goes on from the next "QVM".
+int TakeLearnedFrame(char* buf, int& count) {
+    constexpr std::string_view kStart = "QVM";
+    constexpr int kHeadBytes = 7;   // "QVM" and the length field
+    constexpr int kWholeExtra = 13; // a whole frame is its length plus 13 bytes
+    size_t from = 0;
+    for (;;) {
+        const std::string_view held(buf, static_cast<size_t>(count));
+        size_t start = held.find(kStart, from);
+        if (start == std::string_view::npos) {
+            start = held.size();
+            // A "QV" or "Q" at the end may begin a "QVM" that the chunk cut.
+            for (size_t keep = kStart.size() - 1; keep > 0; --keep)
+                if (held.ends_with(kStart.substr(0, keep))) {
+                    start -= keep;
+                    break;
+                }
+        }
+        DropFront(buf, count, static_cast<int>(start));
+        if (count < kHeadBytes)
+            return 0;
+        const CQvmCmd frame(1, buf, count);
+        const int length = frame.GetDataLength();
+        const bool digits =
+            std::all_of(buf + 3, buf + kHeadBytes, [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || length < 1 || length > kMaxFrameDataLength) {
+            from = 1; // this "QVM" cannot complete
+            continue;
+        }
+        return frame.IsComplete() ? std::min(count, length + kWholeExtra) : 0;
+    }
+}
+
 QWidget* FindTopLevelByTitle(const QString& title) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->windowTitle() == title)
@@ -158,23 +203,7 @@ void CravloDlg::OnRsComData(const char* bytes, int count) {
         return;
     if (m_bIrLearning) {
         // Every chunk belongs to the learned-code frame, whatever the state.
-        if (!m_bRxBusy) {
-            m_bRxBusy = true;
-            std::memcpy(g_rxBuf, bytes, static_cast<size_t>(count));
-            m_nRxCount = count;
-        } else {
-            if (m_nRxCount + count >= kRxBufferSize - 1)
-                return;
-            std::memcpy(g_rxBuf + m_nRxCount, bytes, static_cast<size_t>(count));
-            m_nRxCount += count;
-        }
-        if (!CQvmCmd(1, g_rxBuf, m_nRxCount).IsComplete())
-            return;
-        std::memcpy(m_rxFrame.data(), g_rxBuf, sizeof g_rxBuf);
-        m_nRxFrameLen = m_nRxCount;
-        OnIrFrameReceived(2, m_nRxFrameLen);
-        m_bRxBusy = false;
-        g_hReplyEvent.Set();
+        AssembleLearnedCode(bytes, count);
         return;
     }
 
@@ -214,6 +243,37 @@ void CravloDlg::OnRsComData(const char* bytes, int count) {
         g_hReplyEvent.Set();
         break;
     }
+}
+
+void CravloDlg::AssembleLearnedCode(const char* bytes, int count) {
+    if (!m_bRxBusy)
+        m_nRxCount = 0;
+    while (count > 0) {
+        // What stays held is always less than a whole frame, and a frame
+        // that would not fit is no frame, so the buffer never fills without
+        // completing; if it did, it would be emptied.
+        if (m_nRxCount == kRxBufferSize)
+            m_nRxCount = 0;
+        const int take = std::min(count, kRxBufferSize - m_nRxCount);
+        std::memcpy(g_rxBuf + m_nRxCount, bytes, static_cast<size_t>(take));
+        m_nRxCount += take;
+        bytes += take;
+        count -= take;
+        // A chunk may complete one frame and hold the next one, or more.
+        while (const int length = TakeLearnedFrame(g_rxBuf, m_nRxCount)) {
+            std::memcpy(m_rxFrame.data(), g_rxBuf, sizeof g_rxBuf);
+            m_nRxFrameLen = length;
+            DropFront(g_rxBuf, m_nRxCount, length);
+            OnIrFrameReceived(2, m_nRxFrameLen);
+            g_hReplyEvent.Set();
+            if (!m_bIrLearning) { // no editor any more: the rest is not a code
+                m_nRxCount = 0;
+                count = 0;
+                break;
+            }
+        }
+    }
+    m_bRxBusy = m_nRxCount > 0;
 }
 
 void CravloDlg::OnIrFrameReceived(int /*kind*/, int /*length*/) {

@@ -1,7 +1,11 @@
 // Connecting, the connection display, device notices and what received
 // chunks mean, end to end against the keypad simulator on a pseudo-terminal.
+#include "controls/cqvmirlistctrl.h"
 #include "device/irlearnreceiver.h"
+#include "editors/cdlgireditlib.h"
 #include "linkfixture.h"
+
+#include <QPushButton>
 
 #include <QWidget>
 #include <chrono>
@@ -15,6 +19,7 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kConnectFrameText = "QVM000602CONE87ENND";
 constexpr const char* kClearFrameText = "QVM000601CLRE87ENND";
 constexpr const char* kLearnRequest = "QVM000603NONE93ENND";
+const std::string kJunk(KeypadSimulator::kJunkReply, KeypadSimulator::kJunkReplySize);
 
 // A top-level window titled "IR Edit" that records the learned codes handed
 // to it, as the IR library editor takes them.
@@ -25,12 +30,13 @@ public:
     std::vector<std::string> frames;
 };
 
-// The learned-code frame for 99 code bytes of 0x11, worked out by hand: the
-// length field 0105 counts "03NONE" and the 99 bytes; their sum is
-// 0x30+0x33+0x4E+0x4F+0x4E+0x45 = 0x193 plus 99 x 0x11 = 0x693, 0x826 in
-// all, so the checksum is "26".
-std::string LearnedFrame(const char* checksum = "26") {
-    return "QVM0105" + std::string("03NONE") + std::string(99, '\x11') + checksum + "ENND";
+// The learned-code frame for 99 code bytes of one value, worked out by hand:
+// the length field 0105 counts "03NONE" and the 99 bytes; "03NONE" sums to
+// 0x30+0x33+0x4E+0x4F+0x4E+0x45 = 0x193, so the checksum is the low byte of
+// 0x193 + 99 x the value: 0x11 gives 0x826, "26"; 0x22 0xEB9, "B9"; 0x33
+// 0x154C, "4C"; 0x44 0x1BDF, "DF"; 0x55 0x2272, "72".
+std::string LearnedFrame(char code = 0x11, const char* checksum = "26") {
+    return "QVM0105" + std::string("03NONE") + std::string(99, code) + checksum + "ENND";
 }
 
 long long MsSince(Clock::time_point t0) {
@@ -291,7 +297,7 @@ TEST_F(LinkTest, ALearnedCodeFromSplitChunksReachesTheIrEditorOnce) {
     // A wrong checksum is not handed over; learning goes on.
     m_sim.SetSilent(true);
     g_hReplyEvent.Reset();
-    m_sim.Send(LearnedFrame("27"));
+    m_sim.Send(LearnedFrame(0x11, "27"));
     ASSERT_TRUE(WaitUntil([] { return g_hReplyEvent.Wait(0) == AutoResetEvent::WaitResult::Signalled; }));
     EXPECT_EQ(editor.frames.size(), 1u);
     EXPECT_FALSE(dlg.m_bRxBusy);
@@ -301,6 +307,57 @@ TEST_F(LinkTest, ALearnedCodeFromSplitChunksReachesTheIrEditorOnce) {
     m_sim.Send(kConnectFrameText);
     ASSERT_TRUE(WaitUntil([&] { return dlg.m_nRxFrameLen == 19; }));
     EXPECT_EQ(editor.frames.size(), 1u);
+
+    // Junk, a frame, junk and a second frame in one chunk: both codes.
+    m_sim.Send(kJunk + LearnedFrame() + "\r\n" + LearnedFrame(0x22, "B9"));
+    ASSERT_TRUE(WaitUntil([&] { return editor.frames.size() == 3; }));
+    EXPECT_EQ(editor.frames,
+              (std::vector<std::string>{LearnedFrame(), LearnedFrame(), LearnedFrame(0x22, "B9")}));
+    EXPECT_FALSE(dlg.m_bRxBusy);
+}
+
+// With the IR library editor open, stray bytes before and between the
+// keypad's learned-code frames lose no code, as chunks of their own or in
+// the frame's chunk.
+TEST_F(LinkTest, WhileLearningStrayBytesLoseNoCode) {
+    CravloDlg& dlg = StartConnected();
+    m_sim.SetSilent(true); // the test says what the keypad sends
+    m_sim.ClearRecord();
+    CDlgIREditLib editor(&dlg, &dlg);
+    editor.show();
+    for (const char* name : {"Power", "Mute", "Input"})
+        editor.m_listCodes->AddItem(name, std::string(99, 'F'));
+    const auto code = [&](int row) { return editor.m_listCodes->GetItemText(row, 2); };
+    // Sends the chunks with row selected; true once its code is `hex`.
+    const auto learn = [&](int row, const std::vector<std::string>& chunks, char hex) {
+        editor.m_listCodes->SelectItem(row);
+        m_sim.SendChunks(chunks, 4 * FastTiming().chunkGapMs);
+        return WaitUntil([&] { return code(row) == std::string(198, hex); });
+    };
+    editor.m_btnLearn->click();
+    ASSERT_TRUE(WaitUntil([&] { return m_sim.FrameCount() == 1; }));
+    EXPECT_EQ(m_sim.Frames(), std::vector<std::string>{kLearnRequest});
+
+    // A line end before the frame.
+    EXPECT_TRUE(learn(0, {"\r\n", LearnedFrame(0x11, "26")}, '1'));
+    EXPECT_TRUE(learn(1, {"\r\n" + LearnedFrame(0x22, "B9")}, '2'));
+    // Junk, a frame, junk that begins like a frame but cannot be one, a
+    // second frame.
+    EXPECT_TRUE(learn(0, {kJunk, LearnedFrame(0x33, "4C")}, '3'));
+    EXPECT_TRUE(learn(1, {"QVM?\r\n", LearnedFrame(0x44, "DF")}, '4'));
+    // Three chunks, cut inside "QVM" and inside the code.
+    const std::string frame = LearnedFrame(0x55, "72");
+    EXPECT_TRUE(learn(2, {frame.substr(0, 2), frame.substr(2, 58), frame.substr(60)}, '5'));
+
+    // A wrong checksum changes nothing.
+    g_hReplyEvent.Reset();
+    m_sim.Send(LearnedFrame(0x11, "27"));
+    ASSERT_TRUE(WaitUntil([] { return g_hReplyEvent.Wait(0) == AutoResetEvent::WaitResult::Signalled; }));
+    EXPECT_EQ(code(2), std::string(198, '5'));
+    EXPECT_EQ(code(0), std::string(198, '3'));
+    EXPECT_EQ(code(1), std::string(198, '4'));
+    EXPECT_TRUE(dlg.m_bIrLearning);
+    EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
 TEST_F(LinkTest, WhileLearningAConnectReplyIsLearnedCodeData) {

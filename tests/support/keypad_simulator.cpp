@@ -143,6 +143,18 @@ void KeypadSimulator::Send(const std::string& bytes) {
     Wake();
 }
 
+void KeypadSimulator::SendChunks(const std::vector<std::string>& chunks, int pauseMs) {
+    {
+        std::lock_guard lock(m_mutex);
+        Clock::time_point due = Clock::now();
+        for (const std::string& bytes : chunks) {
+            Queue(bytes, due);
+            due += std::chrono::milliseconds(pauseMs);
+        }
+    }
+    Wake();
+}
+
 bool KeypadSimulator::SendQueueEmpty() const {
     std::lock_guard lock(m_mutex);
     return m_out.empty();
@@ -154,6 +166,11 @@ void KeypadSimulator::HangUp() {
         m_hangUp = true;
     }
     Wake();
+}
+
+void KeypadSimulator::HangUpAtFrame(size_t n) {
+    std::lock_guard lock(m_mutex);
+    m_hangUpAtFrame = n;
 }
 
 std::string KeypadSimulator::LearnedCodeFrame(const LearnedCode& code) {
@@ -298,11 +315,15 @@ void KeypadSimulator::Run() {
                 m_pending.append(buf, static_cast<size_t>(n));
                 for (const std::string& frame : SplitFrames(m_pending)) {
                     m_frames.push_back(frame);
+                    if (m_frames.size() == m_hangUpAtFrame) {
+                        m_hangUp = true; // closed at the top of the loop
+                        break;
+                    }
                     Answer(frame);
                 }
             }
         }
-        if (fds[1].revents & POLLOUT && !m_out.empty() && m_out.front().due <= Clock::now()) {
+        if (fds[1].revents & POLLOUT && !m_hangUp && !m_out.empty() && m_out.front().due <= Clock::now()) {
             std::string& bytes = m_out.front().bytes;
             const ssize_t n = ::write(m_master, bytes.data(), bytes.size());
             if (n > 0)

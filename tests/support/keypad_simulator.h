@@ -13,7 +13,8 @@
 //                                    bytes, length field 0105)
 //   any other frame                  one short chunk kShortReply
 // Controls make it silent, slow, split every answer into two chunks, answer
-// with junk, stop reading, send bytes of the test's choice, or hang up.
+// with junk, stop reading, send bytes of the test's choice (also as separate
+// chunks), or hang up, at once or when a chosen frame arrives.
 
 #include <array>
 #include <chrono>
@@ -63,10 +64,16 @@ public:
 
     // Sends bytes to the program now (after answers already due).
     void Send(const std::string& bytes);
+    // Sends each piece pauseMs after the one before, so that the link reads
+    // them as separate chunks when the pause is longer than its chunk gap.
+    void SendChunks(const std::vector<std::string>& chunks, int pauseMs);
     // Bytes still waiting to be sent.
     bool SendQueueEmpty() const;
     // Closes the master side: the program sees the device unplugged.
     void HangUp();
+    // Hangs up instead of answering when the n-th frame counted since the
+    // last ClearRecord arrives (0: never).
+    void HangUpAtFrame(size_t n);
 
     // The whole learned-code frame for a code: "QVM0105", "03", "NONE", the
     // 99 bytes, checksum, "ENND".
@@ -96,6 +103,7 @@ private:
     mutable std::mutex m_mutex;
     bool m_stop = false;
     bool m_hangUp = false;
+    size_t m_hangUpAtFrame = 0;
     bool m_silent = false;
     bool m_junk = false;
     bool m_reading = true;
