@@ -103,11 +103,12 @@ void CravloDlg::InitDeviceLink() {
     g_hReplyEvent.Reset();
 
     // The connect command's check mark is set by the connect reply only, so
-    // choosing the entry must not toggle it.
+    // choosing the entry must not toggle it. Only a checked entry is
+    // checkable (see CheckMenuCommand), and choosing it unchecks it.
     if (QAction* usb = MenuAction(cmdid::kConnectionUsb)) {
-        usb->setCheckable(true);
-        connect(usb, &QAction::triggered, this, [this, usb](bool checked) {
-            usb->setChecked(!checked);
+        connect(usb, &QAction::triggered, this, [this, usb] {
+            if (usb->isCheckable())
+                usb->setChecked(true);
             OnConnectionUsb();
         });
     }
@@ -120,8 +121,12 @@ void CravloDlg::InitDeviceLink() {
 }
 
 void CravloDlg::CheckMenuCommand(int command, bool checked) {
-    if (QAction* action = MenuAction(command))
+    // A checkable entry shows an empty box when unchecked; the menu shows a
+    // mark on the connected entry only and nothing beside the others.
+    if (QAction* action = MenuAction(command)) {
+        action->setCheckable(checked);
         action->setChecked(checked);
+    }
 }
 
 void CravloDlg::OnConnectionUsb() {
@@ -210,24 +215,26 @@ void CravloDlg::OnRsComData(const char* bytes, int count) {
     std::memcpy(g_rxBuf, bytes, static_cast<size_t>(count));
     const std::string_view text = ReplyText(g_rxBuf, count);
     switch (m_nLinkState.load()) {
-    case kLinkConnecting:
+    case kLinkConnecting: {
         // The first chunk ends the wait, whatever it says.
         KillTimer(timerid::kConnect);
         m_nLinkState = kLinkIdle;
-        if (Contains(text, "CONE")) {
+        // Only the connect reply connects: it shows "Connected" and checks
+        // the entry of the way the connect began. Any other answer leaves
+        // no entry checked.
+        const bool connected = Contains(text, "CONE");
+        if (connected) {
             m_staticDisconnected->hide();
             m_staticAwaiting->hide();
             m_staticConnected->show();
         }
-        if (m_nConnectVia == kViaComDialog) {
-            CheckMenuCommand(cmdid::kConnectionCom, true);
-            CheckMenuCommand(cmdid::kConnectionUsb, false);
-        } else if (m_nConnectVia == kViaUsbSearch) {
-            CheckMenuCommand(cmdid::kConnectionUsb, true);
-            CheckMenuCommand(cmdid::kConnectionCom, false);
+        if (!connected || m_nConnectVia != kViaNone) {
+            CheckMenuCommand(cmdid::kConnectionCom, connected && m_nConnectVia == kViaComDialog);
+            CheckMenuCommand(cmdid::kConnectionUsb, connected && m_nConnectVia == kViaUsbSearch);
         }
         g_hReplyEvent.Set();
         break;
+    }
     case kLinkClearing:
         if (Contains(text, "CLRE") && ++m_nClearReplies >= 2) {
             m_nLinkState = kLinkIdle;

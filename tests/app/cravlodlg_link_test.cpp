@@ -93,17 +93,18 @@ TEST_F(LinkTest, ASilentDeviceFailsToConnectAfterTheTimeOutAndThePortCloses) {
     EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Failed to connect"});
 }
 
-TEST_F(LinkTest, AFirstChunkWithoutConeEndsTheWaitAndLeavesThePortOpen) {
+// Also after an earlier connect: the new attempt claims no connection.
+TEST_F(LinkTest, AFirstChunkWithoutConeEndsTheWaitLeavesThePortOpenAndChecksNothing) {
+    CravloDlg& dlg = StartConnected();
+    ASSERT_TRUE(UsbChecked());
     m_sim.SetJunkReplies(true);
-    PlugKeypad();
-    CravloDlg& dlg = Start();
     dlg.MenuAction(cmdid::kConnectionUsb)->trigger();
     ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 0; }));
 
     EXPECT_TRUE(dlg.m_com.IsOpen());
     EXPECT_FALSE(dlg.IsTimerActive(4)) << "no \"Failed to connect\" follows";
     EXPECT_EQ(Status(), kAwaiting);
-    EXPECT_TRUE(UsbChecked());
+    EXPECT_FALSE(UsbChecked());
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
@@ -129,7 +130,7 @@ TEST_F(LinkTest, OnlyTheFirstChunkAndOnlyItsFirst20BytesCountForCone) {
         m_sim.Send(c.reply);
         ASSERT_TRUE(WaitUntil([&] { return dlg.m_nLinkState == 0; })) << c.reply;
         EXPECT_EQ(Status(), c.connected ? kConnected : kAwaiting) << c.reply;
-        EXPECT_TRUE(UsbChecked()) << c.reply;
+        EXPECT_EQ(UsbChecked(), c.connected) << c.reply;
         EXPECT_TRUE(dlg.m_com.IsOpen());
     }
 

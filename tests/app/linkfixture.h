@@ -63,7 +63,13 @@ protected:
         return count == 1 ? shown : std::string();
     }
     bool Shows(const char* text) const { return Status() == text; }
-    bool UsbChecked() const { return m_dlg->MenuAction(cmdid::kConnectionUsb)->isChecked(); }
+    // Whether the USB entry is checked; an unchecked entry shows no empty
+    // check box either.
+    bool UsbChecked() const {
+        const QAction* usb = m_dlg->MenuAction(cmdid::kConnectionUsb);
+        EXPECT_EQ(usb->isCheckable(), usb->isChecked()) << "a box without a mark";
+        return usb->isChecked();
+    }
 
     ScopedDeviceTiming m_timing{FastTiming()};
     KeypadSimulator m_sim;
