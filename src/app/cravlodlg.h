@@ -257,6 +257,8 @@ public:
     // link, unchecks the connect commands and shows "Awaiting Connection" or
     // "Disconnected" by the port search. The link state stays.
     void OnConnectionDisconnect();
+    // A USB device came or went: an open link closes only when its own port
+    // has gone; with no link open the display is refreshed.
     void OnDeviceChange(UsbDeviceChange change);
     // A chunk from the link: the learned-code assembly while the IR editor
     // learns, else what the link state makes of it.

@@ -178,10 +178,19 @@ void CravloDlg::OnConnectionDisconnect() {
 }
 
 void CravloDlg::OnDeviceChange(UsbDeviceChange change) {
-    // Any USB device, arriving or going: the link closes, even mid-upload.
     switch (change) {
     case UsbDeviceChange::Arrival:
     case UsbDeviceChange::RemoveComplete:
+        // Another USB device coming or going leaves an open link alone, even
+        // mid-upload; only the going of the link's own port closes it. The
+        // port search lists every serial port, the USB-serial ones among
+        // them. The keypad's own removal is usually seen first by the
+        // link's hang-up, which has closed the link already.
+        if (m_com.IsOpen()) {
+            const auto ports = usbserial::ListSerialPorts();
+            if (ports && std::find(ports->begin(), ports->end(), m_com.m_strPort) != ports->end())
+                break;
+        }
         OnConnectionDisconnect();
         break;
     }

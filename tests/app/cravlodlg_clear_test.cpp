@@ -25,10 +25,13 @@ struct ClearDialogEnd {
     bool done = false;
 };
 
-void WatchClearDialog(ClearDialogEnd& end, CravloDlg& dlg) {
-    OnModalOf<CDlgClearAll>([&end, &dlg](CDlgClearAll* d) {
+// `whileShown`, if given, runs once the dialog shows.
+void WatchClearDialog(ClearDialogEnd& end, CravloDlg& dlg, const std::function<void()>& whileShown = {}) {
+    OnModalOf<CDlgClearAll>([&end, &dlg, whileShown](CDlgClearAll* d) {
         end.seen = true;
         end.stateWhileShown = dlg.m_nLinkState;
+        if (whileShown)
+            whileShown();
         QObject::connect(d, &QDialog::finished, d, [&end, d] {
             end.ticks = d->m_nTicks;
             end.bar = d->m_progress->value();
@@ -69,6 +72,29 @@ TEST_F(LinkTest, ClearCountsTheTwoAcknowledgementsAndTheDialogClosesATickLater) 
     EXPECT_EQ(m_sim.Frames(), (std::vector<std::string>{kConnectFrameText, kClearFrameText}));
     EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{kClearQuestion});
     EXPECT_TRUE(dlg.m_com.IsOpen());
+}
+
+// Another USB device coming and going while the device clears leaves the
+// link alone.
+TEST_F(LinkTest, AnotherUsbDeviceLeavesTheClearAlone) {
+    CravloDlg& dlg = StartConnected();
+    m_sim.SetClearAckPauseMs(300);
+    m_prompter.QueueAnswer(prompt::Answer::Ok);
+    ClearDialogEnd end;
+    WatchClearDialog(end, dlg, [&dlg] {
+        dlg.m_deviceNotices->Notify(UsbDeviceChange::Arrival);
+        dlg.m_deviceNotices->Notify(UsbDeviceChange::RemoveComplete);
+    });
+
+    dlg.MenuAction(cmdid::kConnectionClear)->trigger();
+
+    ASSERT_TRUE(end.seen);
+    EXPECT_TRUE(end.done);
+    EXPECT_EQ(dlg.m_nClearReplies, 2);
+    EXPECT_TRUE(dlg.m_com.IsOpen());
+    EXPECT_EQ(Status(), kConnected);
+    EXPECT_EQ(m_sim.Frames(), (std::vector<std::string>{kConnectFrameText, kClearFrameText}));
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{kClearQuestion});
 }
 
 TEST_F(LinkTest, ClearNeedsOnlyAnOpenPort) {

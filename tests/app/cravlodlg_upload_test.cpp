@@ -308,8 +308,9 @@ TEST_F(UploadTest, ASilentDeviceIsWaitedForAndTheUploadEnds) {
     EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{kAsk});
 }
 
-// The device goes away in the middle of the upload: the next frame finds
-// the link closed, the link says so once and the upload ends.
+// The device goes away in the middle of the upload: the link's hang-up ends
+// the upload at once with the link's one message, and the notice of the
+// port's removal that follows adds none.
 TEST_F(UploadTest, ALostDeviceEndsTheUploadWithOneMessage) {
     CravloDlg& dlg = StartWithKeys();
     for (int k = 0; k < 4; ++k)
@@ -317,17 +318,75 @@ TEST_F(UploadTest, ALostDeviceEndsTheUploadWithOneMessage) {
     m_sim.SetSilent(true);
     ScaleTiming(5, 20000, 10);
 
+    const auto started = Clock::now();
     RunUpload(dlg, [&] {
         if (m_sim.FrameCount() < 1 + kSetupFrames.size() + 1)
             return false;
+        m_usb->Unplug("ttyACM0");
         m_sim.HangUp();
         return true;
     });
+    EXPECT_LT(Clock::now() - started, std::chrono::seconds(10)) << "the 20 s wait ran out";
     ASSERT_TRUE(WaitUntil([&] { return !dlg.IsUploading(); }));
+    dlg.m_deviceNotices->Notify(UsbDeviceChange::RemoveComplete);
     EXPECT_FALSE(dlg.m_dlgProgress.isVisible());
     EXPECT_EQ(dlg.m_nLinkState, CravloDlg::kLinkIdle);
     EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{kAsk, "Please connect with USB first"}));
     EXPECT_EQ(m_sim.Frames().back(), kRelayPress);
+    EXPECT_EQ(Status(), kDisconnected);
+}
+
+// The notice of the keypad's removal comes before its hang-up: one message.
+TEST_F(UploadTest, RemovingTheLinksOwnPortMidUploadGivesOneMessage) {
+    CravloDlg& dlg = StartWithKeys();
+    dlg.m_keys[0].m_arrSlots[kSlotPress] = {kRelay};
+    m_sim.SetReplyDelayMs(20); // the upload lasts past the tenth frame's check
+    RunUpload(dlg, [&] {
+        if (m_sim.FrameCount() < 10)
+            return false;
+        m_usb->Unplug("ttyACM0");
+        dlg.m_deviceNotices->Notify(UsbDeviceChange::RemoveComplete);
+        m_sim.HangUp();
+        return true;
+    });
+    ASSERT_TRUE(WaitUntil([&] { return !dlg.IsUploading(); }));
+    ASSERT_TRUE(testwait::DrainPostedEvents());
+    EXPECT_FALSE(dlg.m_dlgProgress.isVisible());
+    EXPECT_EQ(dlg.m_nLinkState, CravloDlg::kLinkIdle);
+    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{kAsk, "Please connect with USB first"}));
+    EXPECT_EQ(Status(), kDisconnected);
+}
+
+// Another USB device plugged in and removed, during the clear and during
+// the frames, leaves the link alone: every frame is sent, nothing is told.
+TEST_F(UploadTest, AnotherUsbDeviceLeavesTheUploadAlone) {
+    CravloDlg& dlg = StartWithKeys();
+    dlg.m_keys[0].m_arrSlots[kSlotPress] = {kRelay};
+    m_sim.SetReplyDelayMs(20);
+    int notices = 0;
+    const auto otherDevice = [&] {
+        dlg.m_deviceNotices->Notify(UsbDeviceChange::Arrival);
+        dlg.m_deviceNotices->Notify(UsbDeviceChange::RemoveComplete);
+        ++notices;
+    };
+    RunUpload(dlg, [&] {
+        if (notices == 0 && dlg.m_nLinkState == CravloDlg::kLinkClearingForUpload)
+            otherDevice();
+        else if (notices == 1 && m_sim.FrameCount() >= 10)
+            otherDevice();
+        return notices == 2;
+    });
+    ASSERT_EQ(notices, 2);
+    ASSERT_TRUE(WaitUntil([&] { return !dlg.IsUploading(); }));
+    std::vector<std::string> expected = {kClear};
+    expected.insert(expected.end(), kSetupFrames.begin(), kSetupFrames.end());
+    expected.push_back(kRelayPress);
+    ASSERT_TRUE(WaitUntil([&] { return m_sim.FrameCount() >= expected.size(); }));
+    EXPECT_EQ(m_sim.Frames(), expected);
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{kAsk});
+    EXPECT_TRUE(dlg.m_com.IsOpen());
+    EXPECT_EQ(Status(), kConnected);
+    EXPECT_EQ(dlg.m_nLinkState, CravloDlg::kLinkIdle);
 }
 
 // A link that has closed since "Connected" was shown: the clear frame's
