@@ -175,6 +175,10 @@ void CravloDlg::OnConnectionDisconnect() {
     CheckMenuCommand(cmdid::kConnectionUsb, false);
     ShowConnectionStatus();
     m_nConnectVia = kViaNone;
+    // An upload worker waiting for a reply or for the clear learns at once
+    // that the link has gone.
+    if (m_pUploadThread)
+        g_hReplyEvent.Set();
 }
 
 void CravloDlg::OnDeviceChange(UsbDeviceChange change) {

@@ -10,9 +10,16 @@
 // user-interface thread. That thread therefore never joins the worker
 // without serving events.
 //
-// Ending. Cancel, closing the window and a link that has gone all end the
-// worker before its next frame: the reply wait is cancelled at once, so the
-// link is idle again without waiting out 30 seconds.
+// Waiting. The worker sleeps on the reply event until something happens:
+// a reply, the end of the clear, the link closing (each sets the event) or
+// Cancel and closing the window (each cancels it). It never polls, and the
+// user-interface thread never waits for it without serving events.
+//
+// Ending. Cancel and closing the window end the worker at once, so the link
+// is idle again without waiting out 30 seconds. A link that has gone ends
+// the upload at once too, with the link's one message, also when it goes
+// during the clear or while the last reply is awaited: an upload is
+// finished only when the link is still open after its last reply wait.
 
 #include "app/cravlodlg.h"
 
@@ -44,9 +51,8 @@ constexpr int kClearTicks = 6;
 // Progress positions of the start and of the end of the clear.
 constexpr int kStartPos = 1;
 constexpr int kClearedPos = 6;
-// While it waits for a reply the worker looks this often whether the link
-// is still open.
-constexpr int kLinkCheckMs = 100;
+// While the window waits for the worker to end it serves events this often.
+constexpr int kEventSliceMs = 100;
 
 } // namespace
 
@@ -152,6 +158,11 @@ void CravloDlg::UploadThreadProc(std::shared_ptr<const UploadPlan> plan, const Q
             this, [this, position] { m_dlgProgress.SetPos(position); }, Qt::QueuedConnection);
     };
     const auto stopped = [this] { return m_dlgProgress.m_bCancel.load() || g_hReplyEvent.IsCancelled(); };
+    // The link closed while the worker waited: told in the link's words.
+    const auto linkLost = [] {
+        prompt::MessageBox(kLinkClosedMessage);
+        return UploadEnd::LinkLost;
+    };
     int step = 0;
 
     // Sends one frame and waits up to waitMs for any reply. A missing reply
@@ -162,34 +173,29 @@ void CravloDlg::UploadThreadProc(std::shared_ptr<const UploadPlan> plan, const Q
         g_hReplyEvent.Reset();
         const int written = m_com.Write(frame);
         setPos(++step);
-        if (written == 0 && !m_com.IsOpen())
-            return UploadEnd::LinkLost; // the link has shown its message
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-        for (;;) {
-            // Rounded up, so a wait never ends before its time.
-            const auto left =
-                std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0)
-                return std::nullopt;
-            const auto result =
-                g_hReplyEvent.Wait(static_cast<int>(std::min<long long>(left.count(), kLinkCheckMs)));
-            if (result == AutoResetEvent::WaitResult::Signalled)
-                return std::nullopt;
-            if (result == AutoResetEvent::WaitResult::Cancelled || stopped())
-                return UploadEnd::Cancelled;
-            if (!m_com.IsOpen())
-                return std::nullopt; // the next write tells the user and ends
-        }
+        if (written == 0 && !m_com.m_bWritten)
+            return UploadEnd::LinkLost; // the link found itself closed and has said so
+        if (g_hReplyEvent.Wait(waitMs) == AutoResetEvent::WaitResult::Cancelled || stopped())
+            return UploadEnd::Cancelled;
+        if (!m_com.IsOpen())
+            return linkLost();
+        return std::nullopt;
     };
 
     const auto run = [&]() -> UploadEnd {
         setPos(kStartPos);
-        // The user-interface thread ends the clear: two acknowledgements or
-        // the sixth tick.
-        while (m_nLinkState == kLinkClearingForUpload) {
-            if (stopped())
-                return UploadEnd::Cancelled;
-            std::this_thread::sleep_for(std::chrono::milliseconds(timing.linkStatePollMs));
+        // The user-interface thread ends the clear (two acknowledgements or
+        // the sixth tick) and then wakes this thread, as a lost link and
+        // Cancel do. Every end of the clear comes with exactly one wake-up,
+        // consumed here, so none is left over to pass for the reply to the
+        // first frame.
+        if (m_nLinkState == kLinkClearingForUpload) {
+            do {
+                if (g_hReplyEvent.Wait(-1) == AutoResetEvent::WaitResult::Cancelled || stopped())
+                    return UploadEnd::Cancelled;
+                if (!m_com.IsOpen())
+                    return linkLost();
+            } while (m_nLinkState == kLinkClearingForUpload);
         }
         setPos(kClearedPos);
         step = kClearedPos;
@@ -266,7 +272,8 @@ void CravloDlg::EndUploadClear() {
     KillTimer(timerid::kUploadClear);
     m_nClearReplies = 0;
     int clearing = kLinkClearingForUpload;
-    m_nLinkState.compare_exchange_strong(clearing, kLinkUploading);
+    if (m_nLinkState.compare_exchange_strong(clearing, kLinkUploading) && m_pUploadThread)
+        g_hReplyEvent.Set(); // the worker waits for the clear to end
 }
 
 void CravloDlg::StopUpload() {
@@ -280,7 +287,7 @@ void CravloDlg::StopUpload() {
     // The worker may be waiting for this thread (a message it shows), so
     // events are served until it has ended.
     while (!m_bUploadThreadEnded) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, kLinkCheckMs);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kEventSliceMs);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     OnUploadThreadEnded(generation, UploadEnd::Cancelled);

@@ -166,7 +166,7 @@ int CRsCom::WriteBytes(const char* data, int n, bool setWritten) {
         lock.unlock(); // the message waits for the user-interface thread, which may be closing
         if (setWritten)
             m_bWritten = false;
-        prompt::MessageBox("Please connect with USB first");
+        prompt::MessageBox(kLinkClosedMessage);
         return 0;
     }
     if (setWritten)
@@ -178,7 +178,7 @@ int CRsCom::WriteBytes(const char* data, int n, bool setWritten) {
 void CRsCom::WriteAsync(std::string bytes, std::function<void(int)> done) {
     if (!IsOpen()) {
         m_bWritten = false;
-        prompt::MessageBox("Please connect with USB first");
+        prompt::MessageBox(kLinkClosedMessage);
         if (done)
             done(0);
         return;

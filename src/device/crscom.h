@@ -41,6 +41,9 @@ class QObject;
 constexpr int kRxBufferSize = 2048; // one chunk at most
 constexpr int kTxBufferSize = 2048;
 constexpr int kMaxWriteBytes = 2046; // one write at most
+// What a write on a closed link shows; the upload tells a link lost while
+// it waited in the same words.
+inline constexpr const char* kLinkClosedMessage = "Please connect with USB first";
 
 // The transmit buffer that the upload worker and the IR editor's Learn build
 // their frames in and send with CRsCom::WriteTxBuffer.

@@ -12,7 +12,6 @@ constexpr int kSetupReplyMs = 3000;      // reply wait after a set-up frame of t
 constexpr int kKeyActionReplyMs = 30000; // reply wait after a key action frame
 constexpr int kUploadClearTickMs = 3000; // tick of the clear before an upload (six ticks)
 constexpr int kClearDialogTickMs = 1000; // tick of the clear dialog
-constexpr int kLinkStatePollMs = 10;     // the upload worker's poll of the link state
 constexpr int kLearnButtonMs = 8000;     // Learn stays disabled this long after a press
 
 struct DeviceTiming {
@@ -25,7 +24,6 @@ struct DeviceTiming {
     int keyActionReplyMs = kKeyActionReplyMs;
     int uploadClearTickMs = kUploadClearTickMs;
     int clearDialogTickMs = kClearDialogTickMs;
-    int linkStatePollMs = kLinkStatePollMs;
     int learnButtonMs = kLearnButtonMs;
 };
 

@@ -389,6 +389,63 @@ TEST_F(UploadTest, AnotherUsbDeviceLeavesTheUploadAlone) {
     EXPECT_EQ(dlg.m_nLinkState, CravloDlg::kLinkIdle);
 }
 
+// A hang-up while the reply to the last frame is awaited is a lost link,
+// not a finished upload.
+TEST_F(UploadTest, AHangUpAwaitingTheLastReplyIsALostLink) {
+    CravloDlg& dlg = StartWithKeys();
+    dlg.m_keys[0].m_arrSlots[kSlotPress] = {kRelay};
+    ScaleTiming(2000, 20000, 1000);
+    m_sim.HangUpAtFrame(1 + kSetupFrames.size() + 1);
+
+    const auto started = Clock::now();
+    RunUpload(dlg);
+    EXPECT_LT(Clock::now() - started, std::chrono::seconds(10)) << "the 20 s wait ran out";
+    ASSERT_TRUE(WaitUntil([&] { return !dlg.IsUploading(); }));
+    EXPECT_EQ(m_sim.FrameCount(), 1 + kSetupFrames.size() + 1);
+    EXPECT_EQ(m_sim.Frames().back(), kRelayPress);
+    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{kAsk, "Please connect with USB first"}));
+    EXPECT_EQ(dlg.m_nLinkState, CravloDlg::kLinkIdle);
+    EXPECT_FALSE(dlg.m_dlgProgress.isVisible());
+}
+
+// While the device clears (18 s at most here) the worker waits for a
+// signal: Cancel and a hang-up end the upload at once, the hang-up with the
+// link's one message.
+TEST_F(UploadTest, DuringTheClearCancelAndAHangUpEndTheUploadAtOnce) {
+    CravloDlg& dlg = StartWithKeys();
+    dlg.m_keys[0].m_arrSlots[kSlotPress] = {kRelay};
+    ScaleTiming(2000, 4000, 3000);
+    m_sim.SetSilent(true); // no acknowledgement of the clear
+
+    auto started = Clock::now();
+    RunUpload(
+        dlg,
+        [&] {
+            if (m_sim.FrameCount() < 1)
+                return false;
+            QTest::mouseClick(dlg.m_dlgProgress.m_btnCancel, Qt::LeftButton);
+            return true;
+        },
+        6000);
+    ASSERT_TRUE(WaitUntil([&] { return !dlg.IsUploading(); }, 2000));
+    EXPECT_LT(Clock::now() - started, std::chrono::milliseconds(3000)) << "a tick of the clear passed";
+    EXPECT_EQ(m_sim.Frames(), std::vector<std::string>{kClear});
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{kAsk});
+    EXPECT_EQ(dlg.m_nLinkState, CravloDlg::kLinkIdle);
+
+    m_sim.ClearRecord();
+    m_prompter.Clear();
+    m_sim.HangUpAtFrame(1);
+    started = Clock::now();
+    RunUpload(dlg, {}, 6000);
+    EXPECT_LT(Clock::now() - started, std::chrono::milliseconds(3000)) << "a tick of the clear passed";
+    ASSERT_TRUE(WaitUntil([&] { return !dlg.IsUploading(); }, 2000));
+    EXPECT_EQ(m_sim.Frames(), std::vector<std::string>{kClear});
+    EXPECT_EQ(m_prompter.Texts(), (std::vector<std::string>{kAsk, "Please connect with USB first"}));
+    EXPECT_EQ(dlg.m_nLinkState, CravloDlg::kLinkIdle);
+    EXPECT_FALSE(dlg.IsTimerActive(timerid::kUploadClear));
+}
+
 // A link that has closed since "Connected" was shown: the clear frame's
 // write says so and nothing starts.
 TEST_F(UploadTest, AClosedLinkStartsNothing) {
@@ -450,6 +507,17 @@ TEST_F(UploadTest, ClosingTheWindowCutsTheReplyWaitShort) {
     m_dlg.reset();
     EXPECT_LT(Clock::now() - started, std::chrono::seconds(5));
     EXPECT_EQ(m_sim.FrameCount(), 1u);
+}
+
+// So can a worker waiting for the clear, which nothing else would end here.
+TEST_F(UploadTest, ClosingTheWindowEndsTheWaitForTheClear) {
+    CravloDlg& dlg = StartWithKeys();
+    dlg.m_nLinkState = CravloDlg::kLinkClearingForUpload;
+    ASSERT_TRUE(dlg.StartUploadThread());
+    const auto started = Clock::now();
+    m_dlg.reset();
+    EXPECT_LT(Clock::now() - started, std::chrono::seconds(5));
+    EXPECT_EQ(m_sim.FrameCount(), 0u);
 }
 
 // The hidden Send starts the worker at once: no question, no clear, no
