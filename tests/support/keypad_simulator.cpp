@@ -76,6 +76,11 @@ std::vector<std::string> KeypadSimulator::Frames() const {
     return m_frames;
 }
 
+std::vector<KeypadSimulator::Clock::time_point> KeypadSimulator::FrameTimes() const {
+    std::lock_guard lock(m_mutex);
+    return m_frameTimes;
+}
+
 size_t KeypadSimulator::FrameCount() const {
     std::lock_guard lock(m_mutex);
     return m_frames.size();
@@ -89,6 +94,7 @@ std::string KeypadSimulator::Received() const {
 void KeypadSimulator::ClearRecord() {
     std::lock_guard lock(m_mutex);
     m_frames.clear();
+    m_frameTimes.clear();
     m_received.clear();
 }
 
@@ -313,8 +319,10 @@ void KeypadSimulator::Run() {
             if (n > 0) {
                 m_received.append(buf, static_cast<size_t>(n));
                 m_pending.append(buf, static_cast<size_t>(n));
+                const Clock::time_point now = Clock::now();
                 for (const std::string& frame : SplitFrames(m_pending)) {
                     m_frames.push_back(frame);
+                    m_frameTimes.push_back(now);
                     if (m_frames.size() == m_hangUpAtFrame) {
                         m_hangUp = true; // closed at the top of the loop
                         break;

@@ -46,8 +46,12 @@ public:
     // The port's current line settings, as the program configured them.
     termios PortSettings() const;
 
+    using Clock = std::chrono::steady_clock;
+
     // What it has received: whole frames in order, and every byte.
     std::vector<std::string> Frames() const;
+    // When each of Frames() was complete.
+    std::vector<Clock::time_point> FrameTimes() const;
     size_t FrameCount() const;
     std::string Received() const;
     void ClearRecord();
@@ -83,7 +87,6 @@ public:
     static std::vector<std::string> SplitFrames(std::string& pending);
 
 private:
-    using Clock = std::chrono::steady_clock;
     struct Outgoing {
         Clock::time_point due;
         std::string bytes;
@@ -114,5 +117,6 @@ private:
     std::string m_pending;
     std::string m_received;
     std::vector<std::string> m_frames;
+    std::vector<Clock::time_point> m_frameTimes;
     std::deque<Outgoing> m_out;
 };
