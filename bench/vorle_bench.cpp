@@ -310,11 +310,10 @@ std::vector<double> MeasureAddKeyAction(const QString& project, int runs, double
     std::vector<double> times;
     std::vector<double> paintCounts;
     for (int i = 0; i < runs + 3; ++i) {
-        // Key 1 loses its press first, so that the dialog's "Add" adds it.
-        key.m_arrSlots[kSlotPress].clear();
-        list->DeleteKeyItems(0);
-        list->AddKeyItems(0);
-        list->Sort(0);
+        // The user deletes key 1's press first (its row selected, "Del"),
+        // so that the dialog's "Add" adds it again.
+        list->SelectItem(list->FindItem(0, kSlotPress));
+        dlg.OnBnClickedDelAction();
         QCoreApplication::processEvents();
 
         Clock::time_point added;

@@ -15,46 +15,76 @@ const KeyRecord* CQvmView2ListCtrl::Key(int key) const {
     return m_keys(key);
 }
 
+// Every row is added as AddKeyActionItem adds it: all rows are deselected
+// first. Rows join the list in one step; after the first deselection
+// nothing is selected, so deselecting before each row changes nothing more.
 void CQvmView2ListCtrl::RefreshAll() {
     DeleteAllItems();
+    std::vector<Row> rows;
     for (int key = 0; key < kKeyCount; ++key)
-        AddKeyItems(key);
+        AddKeyRows(key, rows);
+    AddRows(rows);
 }
 
 void CQvmView2ListCtrl::AddKeyActionItem(int key, int slot) {
-    DeselectAll();
-    const int row = AppendItem(FormatKeyText(key));
-    SetItemText(row, 1, FormatKeyActionName(slot));
-    SetItemText(row, 2, FormatKeyActionDetail(key, slot));
-    SetItemData(row, MakeItemData(key, slot));
+    AddRows({MakeRow(key, slot)});
 }
 
 void CQvmView2ListCtrl::AddKeyItems(int key) {
+    std::vector<Row> rows;
+    AddKeyRows(key, rows);
+    AddRows(rows);
+}
+
+CQvmView2ListCtrl::Row CQvmView2ListCtrl::MakeRow(int key, int slot) const {
+    return Row{{FormatKeyText(key), FormatKeyActionName(slot), FormatKeyActionDetail(key, slot)},
+               MakeItemData(key, slot)};
+}
+
+void CQvmView2ListCtrl::AddKeyRows(int key, std::vector<Row>& rows) const {
     const KeyRecord* k = Key(key);
     if (!k)
         return;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!k->m_arrSlots[static_cast<size_t>(slot)].empty())
-            AddKeyActionItem(key, slot);
+            rows.push_back(MakeRow(key, slot));
     }
 }
 
+void CQvmView2ListCtrl::AddRows(const std::vector<Row>& rows) {
+    if (rows.empty())
+        return;
+    DeselectAll();
+    AppendRows(rows);
+}
+
+// Nothing is drawn between the deletions, so the list needs no redrawing
+// turned off around them.
 void CQvmView2ListCtrl::DeleteKeyItems(int key) {
-    setUpdatesEnabled(false);
     const std::string text = FormatKeyText(key);
-    for (int row = GetItemCount() - 1; row >= 0; --row) {
-        if (GetItemText(row, 0) == text)
-            DeleteItem(row);
-    }
-    setUpdatesEnabled(true);
+    DeleteItems([&](int row) { return GetItemText(row, 0) == text; });
 }
 
 int CQvmView2ListCtrl::FindItem(int key, int slot) const {
     return FindItemByData(MakeItemData(key, slot));
 }
 
+// Each row's key number (or text) is read once, not in every comparison.
 void CQvmView2ListCtrl::Sort(int column, bool ascending) {
-    SortRows([this, column](int a, int b) { return CompareRows(a, b, column); }, column, ascending);
+    const int count = GetItemCount();
+    if (column == 0) {
+        std::vector<long> numbers(static_cast<size_t>(count));
+        for (int row = 0; row < count; ++row)
+            numbers[static_cast<size_t>(row)] = KeyNumber(GetItemText(row, 0));
+        SortRows([&](int a, int b) { return Compare(numbers[size_t(a)], numbers[size_t(b)]); }, column,
+                 ascending);
+        return;
+    }
+    std::vector<std::string> texts(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row)
+        texts[static_cast<size_t>(row)] = GetItemText(row, column);
+    SortRows([&](int a, int b) { return Compare(texts[size_t(a)].compare(texts[size_t(b)]), 0); }, column,
+             ascending);
 }
 
 void CQvmView2ListCtrl::OnColumnClick(int column) {
@@ -68,13 +98,14 @@ int CQvmView2ListCtrl::OnCompareItems(qint64 data1, qint64 data2, int column) co
 int CQvmView2ListCtrl::CompareRows(int row1, int row2, int column) const {
     const std::string a = GetItemText(row1, column);
     const std::string b = GetItemText(row2, column);
-    if (column == 0) {
-        const long na = txt::ToInt(txt::Mid(a, 3));
-        const long nb = txt::ToInt(txt::Mid(b, 3));
-        return na < nb ? -1 : na > nb ? 1 : 0;
-    }
-    const int c = a.compare(b);
-    return c < 0 ? -1 : c > 0 ? 1 : 0;
+    if (column == 0)
+        return Compare(KeyNumber(a), KeyNumber(b));
+    return Compare(a.compare(b), 0);
+}
+
+long CQvmView2ListCtrl::KeyNumber(const std::string& keyText) {
+    // The number after "Key".
+    return txt::ToInt(txt::Mid(keyText, 3));
 }
 
 std::string CQvmView2ListCtrl::FormatKeyText(int key) {

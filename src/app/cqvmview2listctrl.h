@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CQvmView2ListCtrl : public ReportListCtrl {
     Q_OBJECT
@@ -57,7 +58,14 @@ public:
 
 private:
     const KeyRecord* Key(int key) const;
+    Row MakeRow(int key, int slot) const;
+    // The rows of the key's non-empty slots, in slot order, added to `rows`.
+    void AddKeyRows(int key, std::vector<Row>& rows) const;
+    // Deselects all rows and appends `rows`; nothing at all when it is empty.
+    void AddRows(const std::vector<Row>& rows);
     int CompareRows(int row1, int row2, int column) const;
+    static long KeyNumber(const std::string& keyText);
+    template <typename T> static int Compare(T a, T b) { return a < b ? -1 : a > b ? 1 : 0; }
 
     KeyLookup m_keys;
 };

@@ -12,15 +12,24 @@ int CQvmView4ListCtrl::ShowEvents(int key, int slot) {
     CopyEvents(key, slot);
     if (IsEmptyEventArray())
         return -1;
+    // The rows join the list in one step, numbered as AddEventItem numbers
+    // them.
+    std::vector<Row> rows;
     for (const std::string& text : m_arrEvents) {
         const CQvmEventStr event(text);
-        AddEventItem(event.GetTypeName(), event.GetDescription());
+        rows.push_back(
+            Row{{EventNumber(static_cast<int>(rows.size())), event.GetTypeName(), event.GetDescription()}});
     }
+    AppendRows(rows);
     return 1;
 }
 
+std::string CQvmView4ListCtrl::EventNumber(int row) {
+    return txt::Format("%d", row + 1);
+}
+
 void CQvmView4ListCtrl::AddEventItem(const std::string& type, const std::string& description) {
-    const int row = AppendItem(txt::Format("%d", GetItemCount() + 1));
+    const int row = AppendItem(EventNumber(GetItemCount()));
     SetItemText(row, 1, type);
     SetItemText(row, 2, description);
 }

@@ -34,5 +34,8 @@ public:
     CStringArray m_arrEvents;
 
 private:
+    // Column 0 of row `row`: its number counted from 1.
+    static std::string EventNumber(int row);
+
     KeyLookup m_keys;
 };

@@ -54,6 +54,26 @@ int ReportListCtrl::AppendItem(const std::string& text) {
     return row;
 }
 
+void ReportListCtrl::AppendRows(const std::vector<Row>& rows) {
+    if (rows.empty())
+        return;
+    // The items are filled before they join the list, so the list hears of
+    // them once instead of once per cell.
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const Row& row : rows) {
+        auto* item = new QTreeWidgetItem();
+        for (size_t column = 0; column < row.texts.size(); ++column) {
+            const std::string& text = row.texts[column];
+            item->setText(static_cast<int>(column), cp936::ToUnicode(text));
+            item->setData(static_cast<int>(column), kBytesRole, QByteArray::fromStdString(text));
+        }
+        item->setData(0, kItemDataRole, row.data);
+        items.append(item);
+    }
+    addTopLevelItems(items);
+}
+
 std::string ReportListCtrl::GetItemText(int row, int column) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     if (!item)
@@ -110,6 +130,21 @@ bool ReportListCtrl::DeleteItem(int row) {
     return true;
 }
 
+void ReportListCtrl::DeleteItems(const std::function<bool(int row)>& match) {
+    int row = topLevelItemCount() - 1;
+    while (row >= 0) {
+        if (!match(row)) {
+            --row;
+            continue;
+        }
+        int first = row;
+        while (first > 0 && match(first - 1))
+            --first;
+        model()->removeRows(first, row - first + 1);
+        row = first - 1;
+    }
+}
+
 void ReportListCtrl::DeleteAllItems() {
     clear();
 }
@@ -117,8 +152,17 @@ void ReportListCtrl::DeleteAllItems() {
 void ReportListCtrl::DeselectAll(QTreeWidget* list) {
     if (!list)
         return;
+    // Only the selected rows are visited, in row order: a list that grows
+    // row by row, each added after a DeselectAll, stays linear.
     QItemSelectionModel* selection = list->selectionModel();
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+    if (!selection->hasSelection())
+        return;
+    std::set<int> rows;
+    for (const QModelIndex& index : selection->selectedIndexes()) {
+        if (!index.parent().isValid())
+            rows.insert(index.row());
+    }
+    for (int row : rows) {
         QTreeWidgetItem* item = list->topLevelItem(row);
         if (!item->isSelected())
             continue;
@@ -148,25 +192,35 @@ void ReportListCtrl::EnsureVisible(int row) {
 void ReportListCtrl::SortRows(const std::function<int(int, int)>& compareRows, int column, bool ascending) {
     QScopedValueRollback quiet(m_bQuiet, true);
     QTreeWidgetItem* current = currentItem();
-    std::vector<int> order(static_cast<size_t>(topLevelItemCount()));
+    const int count = topLevelItemCount();
+    std::vector<int> order(static_cast<size_t>(count));
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const int c = compareRows(a, b);
         return ascending ? c < 0 : c > 0;
     });
-    std::vector<QTreeWidgetItem*> rows;
-    std::vector<bool> selected;
-    for (int row = 0; row < topLevelItemCount(); ++row) {
-        rows.push_back(topLevelItem(row));
-        selected.push_back(rows.back()->isSelected());
+    bool moved = false;
+    for (int i = 0; i < count && !moved; ++i)
+        moved = order[static_cast<size_t>(i)] != i;
+    if (moved) {
+        // All rows leave the list and come back in their new order, each
+        // in one step; the selected ones are selected again.
+        std::vector<QTreeWidgetItem*> selected;
+        for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+            QTreeWidgetItem* item = itemFromIndex(index);
+            if (index.column() == 0 && !index.parent().isValid() && item->isSelected())
+                selected.push_back(item);
+        }
+        const QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
+        QList<QTreeWidgetItem*> sorted;
+        sorted.reserve(rows.size());
+        for (int i : order)
+            sorted.append(rows[i]);
+        addTopLevelItems(sorted);
+        for (QTreeWidgetItem* item : selected)
+            item->setSelected(true);
     }
-    while (topLevelItemCount() > 0)
-        takeTopLevelItem(0);
-    for (int i : order)
-        addTopLevelItem(rows[static_cast<size_t>(i)]);
-    for (int i : order)
-        rows[static_cast<size_t>(i)]->setSelected(selected[static_cast<size_t>(i)]);
     if (current)
         selectionModel()->setCurrentIndex(indexFromItem(current), QItemSelectionModel::NoUpdate);
     m_nSortColumn = column;

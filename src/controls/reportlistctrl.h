@@ -10,10 +10,17 @@
 #include <QTreeWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 class ReportListCtrl : public QTreeWidget {
     Q_OBJECT
 public:
+    // A row to append: its texts from column 0 on, and its item data.
+    struct Row {
+        std::vector<std::string> texts;
+        qint64 data = 0;
+    };
+
     explicit ReportListCtrl(QWidget* parent = nullptr);
 
     // Appends a left-aligned column of the given width in pixels.
@@ -22,6 +29,9 @@ public:
     int GetItemCount() const;
     // Appends a row with the column-0 text; returns its index.
     int AppendItem(const std::string& text);
+    // Appends the rows at the end in one step, as AppendItem, SetItemText and
+    // SetItemData row by row would.
+    void AppendRows(const std::vector<Row>& rows);
     std::string GetItemText(int row, int column) const;
     void SetItemText(int row, int column, const std::string& text);
     qint64 GetItemData(int row) const;
@@ -32,6 +42,10 @@ public:
     // The first selected row, or -1.
     int GetFirstSelectedItem() const;
     bool DeleteItem(int row);
+    // Deletes every row for which `match` (given the row's index) holds, as
+    // DeleteItem from the last row to the first would; rows next to each
+    // other go in one step.
+    void DeleteItems(const std::function<bool(int row)>& match);
     void DeleteAllItems();
 
     // Every selected row of any list loses its selected and focused state.
@@ -48,7 +62,8 @@ public:
 
     // Sorts the rows with a three-way comparison of two row indexes (taken
     // before the sort); rows that compare equal keep their order. Selection
-    // and focus travel with the rows and no ItemSelected is sent.
+    // and focus travel with the rows and no ItemSelected is sent. The rows
+    // move in one step, and only when their order changes.
     void SortRows(const std::function<int(int, int)>& compareRows, int column, bool ascending = true);
     // The column last sorted by, -1 before any sort, and its direction.
     int GetSortColumn() const { return m_nSortColumn; }

@@ -114,6 +114,25 @@ TEST_F(ActionListFixture, DeleteKeyItemsMatchesTheWholeKeyText) {
     EXPECT_EQ(Column(0), (std::vector<std::string>{"Key10", "Key11"}));
 }
 
+TEST_F(ActionListFixture, AKeysScatteredRowsAllGoAndTheFocusTravelsWithItsRow) {
+    keys[0].m_arrSlots[0] = {""};  // Key1 Press
+    keys[0].m_arrSlots[36] = {""}; // Key1 Virtual
+    keys[9].m_arrSlots[1] = {""};  // Key10 Release
+    keys[10].m_arrSlots[0] = {""}; // Key11 Press
+    list.RefreshAll();
+    list.SelectItem(2); // Key10 Release
+    list.Sort(1);       // Press, Press, Release, Virtual: Key1's rows apart
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Key1", "Key11", "Key10", "Key1"}));
+    EXPECT_EQ(list.currentItem(), list.topLevelItem(2));
+    list.DeleteKeyItems(0);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Key11", "Key10"}));
+    list.Sort(0);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Key10", "Key11"}));
+    EXPECT_EQ(list.GetFirstSelectedItem(), 0);
+    EXPECT_EQ(list.currentItem(), list.topLevelItem(0));
+    EXPECT_EQ(notices, (std::vector<int>{2}));
+}
+
 TEST_F(ActionListFixture, SelectionNoticesComeOncePerSelectedRowAndNotFromSorting) {
     keys[5].m_arrSlots[0] = {""};
     keys[2].m_arrSlots[0] = {""};
