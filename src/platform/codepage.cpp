@@ -1,8 +1,8 @@
 #include "platform/codepage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
-#include <algorithm>
 #include <vector>
 
 namespace cp936 {
@@ -25,9 +25,25 @@ private:
     iconv_t m_cd;
 };
 
+// Code page 936 keeps bytes 0x00-0x7F as the same characters, so text
+// made of them alone needs no converter (opening one costs more than the
+// conversion of a short text).
+bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
 QString ToUnicode(std::string_view bytes) {
+    if (bytes.empty())
+        return QString();
+    if (IsAscii(bytes))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QString out;
     Iconv cd("UTF-16LE", "CP936");
     if (!cd.ok()) {
@@ -59,6 +75,8 @@ QString ToUnicode(std::string_view bytes) {
 }
 
 std::string FromUnicode(const QString& text) {
+    if (IsAscii(text))
+        return text.toLatin1().toStdString();
     std::string out;
     Iconv cd("CP936", "UTF-16LE");
     if (!cd.ok()) {
