@@ -27,7 +27,7 @@ constexpr int kMinNameStretch = 60;
 constexpr int kNameStretchStep = 5;
 constexpr int kMinNameFontPx = 8;
 
-QFont CaptionFont() {
+QFont MakeCaptionFont() {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kCaptionFontPx);
@@ -38,7 +38,7 @@ QFont CaptionFont() {
     return font;
 }
 
-QFont NameFont() {
+QFont MakeNameFont() {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kNameFontPx);
@@ -48,6 +48,19 @@ QFont NameFont() {
     if (average > kNameCharWidthPx)
         font.setStretch(kNameCharWidthPx * 100 / average);
     return font;
+}
+
+// The two fonts depend on nothing but the fonts installed, so they are made
+// and measured at the first paint only, not for every key on every paint.
+// They live as long as the program.
+const QFont& CaptionFont() {
+    static const QFont* const font = new QFont(MakeCaptionFont());
+    return *font;
+}
+
+const QFont& NameFont() {
+    static const QFont* const font = new QFont(MakeNameFont());
+    return *font;
 }
 
 // The name font, narrowed and then made smaller until `name` fits `width`.
@@ -69,6 +82,9 @@ QFont FitNameFont(const QString& name, int width) {
 CBaseButton::CBaseButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    // The button draws every pixel of itself: nothing behind it needs
+    // drawing when it repaints.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CBaseButton::Create(const std::string& caption, const QRect& rect, QWidget* parent, int id) {
@@ -127,11 +143,20 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
                          client.height());
     const QString name = cp936::ToUnicode(m_strName);
     painter.save();
-    painter.setFont(FitNameFont(name, nameRect.width() - 1));
+    painter.setFont(FittedNameFont(name, nameRect.width() - 1));
     painter.setPen(QColor(0, 0, 0));
     painter.setClipRect(client);
     painter.drawText(nameRect, Qt::AlignCenter | Qt::TextSingleLine, name);
     painter.restore();
+}
+
+const QFont& CBaseButton::FittedNameFont(const QString& name, int width) const {
+    if (name != m_fittedName || width != m_nFittedWidth) {
+        m_fittedFont = FitNameFont(name, width);
+        m_fittedName = name;
+        m_nFittedWidth = width;
+    }
+    return m_fittedFont;
 }
 
 void CBaseButton::paintEvent(QPaintEvent*) {

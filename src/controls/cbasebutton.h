@@ -10,6 +10,8 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QFont>
+#include <QString>
 #include <utility>
 
 class QPainter;
@@ -52,4 +54,13 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    // The name font fitted to the room beside the number, kept until the
+    // name or the room changes: fitting measures the name in several fonts.
+    const QFont& FittedNameFont(const QString& name, int width) const;
+
+    mutable QString m_fittedName;
+    mutable int m_nFittedWidth = -1;
+    mutable QFont m_fittedFont;
 };
