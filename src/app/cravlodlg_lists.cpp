@@ -13,8 +13,12 @@
 #include "model/cqvmeventstr.h"
 #include "platform/prompter.h"
 
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <map>
 
 namespace {
 
@@ -44,8 +48,45 @@ CQvmBimpButton* CreateListButton(QWidget* parent, int id, const char* caption) {
     return button;
 }
 
+// The image of a list button, as the style gives it: the desktop theme's
+// icon of that name, else Qt's own small image. But each is looked up once
+// per program run (the two "Del" buttons share theirs), and of Qt's own
+// image only the size the button shows is read, where the style reads every
+// size up to 128 pixels. Only when Qt's image is missing is the style asked.
+QIcon ListButtonIcon(const QStyle* style, QStyle::StandardPixmap image) {
+    struct Source {
+        QStyle::StandardPixmap image;
+        const char* themeName;
+        const char* smallImage;
+    };
+    static constexpr Source kSources[] = {
+        {QStyle::SP_TrashIcon, "user-trash", "trash-16.png"},
+        {QStyle::SP_BrowserReload, "view-refresh", "refresh-24.png"},
+        {QStyle::SP_ArrowUp, "go-up", "up-16.png"},
+        {QStyle::SP_ArrowDown, "go-down", "down-16.png"},
+    };
+    // Kept as long as the program runs.
+    static auto* const icons = new std::map<QStyle::StandardPixmap, QIcon>();
+    if (const auto known = icons->find(image); known != icons->end())
+        return known->second;
+    QIcon icon;
+    for (const Source& source : kSources) {
+        if (source.image != image)
+            continue;
+        if (QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty())
+            icon = QIcon::fromTheme(QLatin1String(source.themeName));
+        if (icon.isNull())
+            icon = QIcon(QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") +
+                                 QLatin1String(source.smallImage)));
+    }
+    if (icon.isNull())
+        icon = style->standardIcon(image);
+    icons->emplace(image, icon);
+    return icon;
+}
+
 void SetButtonImage(CQvmBimpButton* button, QStyle::StandardPixmap image, const char* tooltip) {
-    button->setIcon(button->style()->standardIcon(image));
+    button->setIcon(ListButtonIcon(button->style(), image));
     button->setText(QString());
     button->resize(button->sizeHint());
     button->setToolTip(QString::fromLatin1(tooltip));
