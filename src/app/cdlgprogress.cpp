@@ -13,10 +13,18 @@ constexpr int kMaxRange = 0xFFFF;
 
 } // namespace
 
-CDlgProgress::CDlgProgress(QWidget* parent) : ModalDialog(parent) {
-    const DialogLayout layout(this);
+CDlgProgress::CDlgProgress(QWidget* parent, Controls controls) : ModalDialog(parent) {
     setObjectName(QStringLiteral("164"));
     setWindowTitle(QStringLiteral("Programming Controller"));
+    SwallowKeys(true, false);
+    if (controls == Controls::Now)
+        CreateControls();
+}
+
+void CDlgProgress::CreateControls() {
+    if (m_progress)
+        return;
+    const DialogLayout layout(this);
     setFixedSize(layout.Units().Size(342, 105));
 
     m_btnCancel = layout.Button("Cancel", 2, 141, 73);
@@ -24,14 +32,20 @@ CDlgProgress::CDlgProgress(QWidget* parent) : ModalDialog(parent) {
 
     m_progress = layout.Place(new QProgressBar(this), 1164, 31, 41, 281, 15);
     m_progress->setTextVisible(false);
-
-    SwallowKeys(true, false);
 }
 
 void CDlgProgress::OnInitDialog() {
+    CreateControls();
     m_progress->setRange(0, std::clamp(m_nRange, 0, kMaxRange));
     m_progress->setValue(0);
     m_btnCancel->setFocus();
+}
+
+void CDlgProgress::setVisible(bool visible) {
+    // The size and the controls are there before the dialog first shows.
+    if (visible)
+        CreateControls();
+    ModalDialog::setVisible(visible);
 }
 
 void CDlgProgress::showEvent(QShowEvent* event) {
@@ -44,10 +58,13 @@ void CDlgProgress::showEvent(QShowEvent* event) {
 }
 
 void CDlgProgress::SetPos(int position) {
+    CreateControls();
     m_progress->setValue(std::clamp(position, m_progress->minimum(), m_progress->maximum()));
 }
 
 int CDlgProgress::Pos() const {
+    // A bar not made yet is where a new one would be.
+    const_cast<CDlgProgress*>(this)->CreateControls();
     return m_progress->value();
 }
 

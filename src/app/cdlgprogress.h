@@ -18,7 +18,12 @@ class QPushButton;
 class CDlgProgress : public ModalDialog {
     Q_OBJECT
 public:
-    explicit CDlgProgress(QWidget* parent = nullptr);
+    // When the bar and the button are made: at once, or when the dialog is
+    // first shown or its bar first used (the main window keeps one for its
+    // whole life, and most runs of the program upload nothing).
+    enum class Controls { Now, OnFirstUse };
+
+    explicit CDlgProgress(QWidget* parent = nullptr, Controls controls = Controls::Now);
 
     // The bar's upper bound; set before DoModal.
     int m_nRange = 0;
@@ -32,9 +37,11 @@ public:
     void OnBnClickedCancel();
     // Cancel, Escape and the close box end the dialog through here.
     void reject() override;
+    void setVisible(bool visible) override;
 
-    QProgressBar* m_progress; // 1164
-    QPushButton* m_btnCancel; // 2
+    // Made by the time the dialog shows.
+    QProgressBar* m_progress = nullptr; // 1164
+    QPushButton* m_btnCancel = nullptr; // 2
 
 protected:
     // Runs at every DoModal: the bar's range 0 to m_nRange, position 0.
@@ -42,5 +49,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void CreateControls();
+
     bool m_bShownBefore = false;
 };

@@ -20,6 +20,7 @@
 
 #include "app/cdlgprogress.h"
 #include "app/keypanellayout.h"
+#include "app/ondemand.h"
 #include "controls/cbasebutton.h"
 #include "device/crscom.h"
 #include "device/usbdevicenotices.h"
@@ -184,6 +185,8 @@ public:
     void InitActionList();
     void InitEventPages();
     void InitEventList();
+    // The hidden GPIO page (m_pageIO).
+    CPageView3IO* CreateGpioPage();
     // Deletes every row of the Action List and of the Event List.
     void DeleteAllListRows();
     // After a key click added a key action: rebuilds the key's rows of the
@@ -336,7 +339,8 @@ public:
 
     // The running upload worker; null when none.
     std::unique_ptr<std::thread> m_pUploadThread;
-    CDlgProgress m_dlgProgress;
+    // Its bar and button are made when an upload first shows it.
+    CDlgProgress m_dlgProgress{nullptr, CDlgProgress::Controls::OnFirstUse};
     // Bit g - 1 for every key group g that a counted key uses; set when the
     // progress dialog opens.
     uint32_t m_dwGroupMask = 0;
@@ -369,8 +373,8 @@ public:
     // (made by CreateEventPage); an index without a page is a blank tab.
     static constexpr int kEventPageCount = 9;
     std::array<EventPage*, kEventPageCount> m_eventPages{};
-    // The GPIO page: constructed with the others, never shown.
-    CPageView3IO* m_pageIO = nullptr;
+    // The GPIO page: never shown, so it is made only when asked for.
+    OnDemand<CPageView3IO> m_pageIO{[this] { return CreateGpioPage(); }};
 
     // ----- device link
     // Link states: what a received chunk means.

@@ -143,10 +143,6 @@ void CravloDlg::InitEventPages() {
         if (!m_eventPages[size_t(index)])
             m_eventPages[size_t(index)] = CreateEventPage(index, m_tabEvents, this);
     }
-    // GPIO events have no tab: the page is made and stays hidden.
-    m_pageIO = new CPageView3IO(this);
-    m_pageIO->SetHost(this);
-    m_pageIO->hide();
     for (int i = 0; i < kEventPageCount; ++i) {
         QWidget* page = m_eventPages[size_t(i)];
         if (!page)
@@ -160,6 +156,14 @@ void CravloDlg::InitEventPages() {
     // notices blocked).
     connect(m_tabEvents, &QTabWidget::currentChanged, this, &CravloDlg::OnChangeActiveTab);
     connect(m_lbEventSet, &QListWidget::currentRowChanged, this, &CravloDlg::OnLbnSelchangeEventSet);
+}
+
+// GPIO events have no tab: the page stays hidden.
+CPageView3IO* CravloDlg::CreateGpioPage() {
+    auto* page = new CPageView3IO(this);
+    page->SetHost(this);
+    page->hide();
+    return page;
 }
 
 void CravloDlg::InitEventList() {
