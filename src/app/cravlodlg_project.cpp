@@ -14,6 +14,7 @@
 #include "platform/prompter.h"
 
 #include <QComboBox>
+#include <utility>
 
 namespace {
 
@@ -81,7 +82,7 @@ void CravloDlg::OnFileOpen() {
 }
 
 bool CravloDlg::LoadProject(const QString& path) {
-    const std::optional<ProjectFile> project = ProjectFile::Read(path);
+    std::optional<ProjectFile> project = ProjectFile::Read(path);
     if (!project) {
         prompt::MessageBox("The File is Destroy");
         return false;
@@ -104,7 +105,7 @@ bool CravloDlg::LoadProject(const QString& path) {
     // captions, kinds and colours included.
     for (int i = 0; i < kKeyCount; ++i) {
         CBaseButton& key = m_keys[size_t(i)];
-        static_cast<KeyRecord&>(key) = project->m_keys[size_t(i)];
+        static_cast<KeyRecord&>(key) = std::move(project->m_keys[size_t(i)]);
         key.update();
     }
     m_listAction->RefreshAll();

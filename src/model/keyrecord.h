@@ -38,6 +38,10 @@ public:
     virtual ~KeyRecord() = default;
     KeyRecord(const KeyRecord&) = default;
     KeyRecord& operator=(const KeyRecord&) = default;
+    // A full project holds tens of thousands of event texts: records read
+    // from a file move into place instead of being copied.
+    KeyRecord(KeyRecord&&) = default;
+    KeyRecord& operator=(KeyRecord&&) = default;
 
     // The slot of key action (kind, a, b), or -1 when they name none.
     static int GetKeyActionSlot(int kind, int a, int b);
