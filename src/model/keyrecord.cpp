@@ -144,7 +144,7 @@ void KeyRecord::Serialize(CArchive& ar) {
             ar.WriteStringArray(slot);
         return;
     }
-    KeyRecord r(*this);
+    KeyRecord r;
     r.m_strName = ar.ReadString();
     r.m_strCaption = ar.ReadString();
     for (int* v : {&r.m_nKeyType, &r.m_nColorScheme, &r.m_nTimer[0], &r.m_nTimer[1], &r.m_nTimer[2],
