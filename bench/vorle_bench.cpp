@@ -11,7 +11,8 @@
 //   - an upload of a large project against the keypad simulator answering at
 //     once: host time per frame beyond the 50 ms chunk rule.
 // It runs offscreen unless QT_QPA_PLATFORM says otherwise and needs no
-// device. Usage: vorle-bench [--runs N] (start runs per figure, default 15).
+// device. Usage: vorle-bench [--runs N] [--only start|add|upload] (N start runs
+// per figure, default 15; 3 N adds).
 #include "app/cqvmview2listctrl.h"
 #include "app/cravlodlg.h"
 #include "app/keypanellayout.h"
@@ -32,7 +33,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -76,6 +76,8 @@ double Median(std::vector<double> v) {
 }
 
 std::string Spread(const std::vector<double>& v, const char* unit) {
+    if (v.empty())
+        return "none";
     char text[96];
     std::snprintf(text, sizeof text, "%.1f-%.1f %s", *std::min_element(v.begin(), v.end()),
                   *std::max_element(v.begin(), v.end()), unit);
