@@ -96,6 +96,17 @@ QByteArray PngBytes(const QImage& image) {
     return bytes;
 }
 
+// Installs the icon picture when the installed one shows other pixels, or
+// is missing or unreadable. Reading a small PNG costs less than making one,
+// which every start would otherwise do only to compare.
+void InstallIconIfChanged(const QString& path, const QImage& image) {
+    QImage installed;
+    if (installed.load(path, "PNG") &&
+        installed.convertToFormat(QImage::Format_ARGB32) == image.convertToFormat(QImage::Format_ARGB32))
+        return;
+    WriteIfChanged(path, PngBytes(image));
+}
+
 // Runs a desktop cache tool on `folder` when it is installed; its outcome
 // does not matter.
 void RefreshCache(const QString& tool, const QString& folder) {
@@ -118,8 +129,9 @@ void RegisterFileType(const QString& extension, const QString& executable, const
     if (dataHome.isEmpty())
         return;
     for (const int size : kProgramIconSizesPx)
-        WriteIfChanged(QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(dataHome).arg(size).arg(icon),
-                       PngBytes(ProgramIconImage(size)));
+        InstallIconIfChanged(
+            QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(dataHome).arg(size).arg(icon),
+            ProgramIconImage(size));
     const QString mimeFolder = dataHome + "/mime";
     const QString applications = dataHome + "/applications";
     const bool mimeChanged =
