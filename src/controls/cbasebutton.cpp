@@ -23,58 +23,64 @@ constexpr int kNameFontPx = 13;
 constexpr int kNameCharWidthPx = 6;
 // A name wider than the room beside the number is narrowed further, then
 // made smaller, down to these limits; beyond them it is cut.
-constexpr int kMinNameStretch = 60;
-constexpr int kNameStretchStep = 5;
+constexpr double kMinNameStretch = 0.60;
 constexpr int kMinNameFontPx = 8;
 
-QFont MakeCaptionFont() {
+// Both faces are narrowed and made smaller by scaling the painter, not by
+// asking for stretched or smaller fonts: every other stretch or size would be
+// one more font to look up and load, and the two plain ones serve every key.
+QFont PlainFont(int pixelSize) {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(kCaptionFontPx);
+    font.setPixelSize(pixelSize);
     font.setWeight(QFont::Normal);
-    const int twoDigits = QFontMetrics(font).horizontalAdvance(QStringLiteral("88"));
-    if (twoDigits > kCaptionSquarePx)
-        font.setStretch(kCaptionSquarePx * 100 / twoDigits);
     return font;
 }
 
-QFont MakeNameFont() {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(kNameFontPx);
-    font.setWeight(QFont::Normal);
-    // Narrow the face to the wanted average character width.
-    const int average = QFontMetrics(font).averageCharWidth();
-    if (average > kNameCharWidthPx)
-        font.setStretch(kNameCharWidthPx * 100 / average);
-    return font;
-}
-
-// The two fonts depend on nothing but the fonts installed, so they are made
-// and measured at the first paint only, not for every key on every paint.
-// They live as long as the program.
-const QFont& CaptionFont() {
-    static const QFont* const font = new QFont(MakeCaptionFont());
-    return *font;
-}
-
-const QFont& NameFont() {
-    static const QFont* const font = new QFont(MakeNameFont());
-    return *font;
-}
-
-// The name font, narrowed and then made smaller until `name` fits `width`.
-QFont FitNameFont(const QString& name, int width) {
-    QFont font = NameFont();
-    auto fits = [&] { return QFontMetrics(font).boundingRect(name).width() <= width; };
-    int stretch = font.stretch() > 0 ? font.stretch() : 100;
-    while (!fits() && stretch > kMinNameStretch) {
-        stretch = std::max(kMinNameStretch, stretch - kNameStretchStep);
-        font.setStretch(stretch);
+// The fonts and their narrowing depend on nothing but the fonts installed,
+// so they are made and measured at the first paint only. They live as long
+// as the program.
+struct KeyFonts {
+    QFont caption = PlainFont(kCaptionFontPx);
+    QFont name = PlainFont(kNameFontPx);
+    double captionStretch = 1;
+    double nameStretch = 1;
+    KeyFonts() {
+        const int twoDigits = QFontMetrics(caption).horizontalAdvance(QStringLiteral("88"));
+        if (twoDigits > kCaptionSquarePx)
+            captionStretch = double(kCaptionSquarePx) / twoDigits;
+        const int average = QFontMetrics(name).averageCharWidth();
+        if (average > kNameCharWidthPx)
+            nameStretch = double(kNameCharWidthPx) / average;
     }
-    while (!fits() && font.pixelSize() > kMinNameFontPx)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+};
+
+const KeyFonts& Fonts() {
+    static const KeyFonts* const fonts = new KeyFonts;
+    return *fonts;
+}
+
+// Draws `text` centred in `rect`, `scale` times its natural size.
+void DrawScaledText(QPainter& painter, const QRect& rect, QSizeF scale, const QString& text) {
+    painter.translate(rect.topLeft());
+    painter.scale(scale.width(), scale.height());
+    painter.drawText(QRectF(0, 0, rect.width() / scale.width(), rect.height() / scale.height()),
+                     Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
+// The name's scale: narrowed to the face's width, then further and then
+// smaller until `name` fits `width`.
+QSizeF FitNameScale(const QString& name, int width) {
+    const KeyFonts& fonts = Fonts();
+    const double natural = QFontMetrics(fonts.name).boundingRect(name).width();
+    double stretch = fonts.nameStretch;
+    if (natural * stretch <= width)
+        return {stretch, 1};
+    stretch = std::max(std::min(stretch, kMinNameStretch), width / natural);
+    if (natural * stretch <= width)
+        return {stretch, 1};
+    const double smaller = std::max(double(kMinNameFontPx) / kNameFontPx, width / (natural * stretch));
+    return {stretch * smaller, smaller};
 }
 
 } // namespace
@@ -131,10 +137,10 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
     painter.fillRect(client, gradient);
 
     painter.save();
-    painter.setFont(CaptionFont());
+    painter.setFont(Fonts().caption);
     painter.setPen(QColor(255, 0, 0));
     painter.setClipRect(CaptionRect().intersected(client));
-    painter.drawText(CaptionRect(), Qt::AlignCenter | Qt::TextSingleLine, cp936::ToUnicode(m_strCaption));
+    DrawScaledText(painter, CaptionRect(), {Fonts().captionStretch, 1}, cp936::ToUnicode(m_strCaption));
     painter.restore();
 
     // The name is centred in the room right of the number, so that the two
@@ -143,20 +149,20 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
                          client.height());
     const QString name = cp936::ToUnicode(m_strName);
     painter.save();
-    painter.setFont(FittedNameFont(name, nameRect.width() - 1));
+    painter.setFont(Fonts().name);
     painter.setPen(QColor(0, 0, 0));
     painter.setClipRect(client);
-    painter.drawText(nameRect, Qt::AlignCenter | Qt::TextSingleLine, name);
+    DrawScaledText(painter, nameRect, FittedNameScale(name, nameRect.width() - 1), name);
     painter.restore();
 }
 
-const QFont& CBaseButton::FittedNameFont(const QString& name, int width) const {
+QSizeF CBaseButton::FittedNameScale(const QString& name, int width) const {
     if (name != m_fittedName || width != m_nFittedWidth) {
-        m_fittedFont = FitNameFont(name, width);
+        m_fittedScale = FitNameScale(name, width);
         m_fittedName = name;
         m_nFittedWidth = width;
     }
-    return m_fittedFont;
+    return m_fittedScale;
 }
 
 void CBaseButton::paintEvent(QPaintEvent*) {

@@ -10,7 +10,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
-#include <QFont>
+#include <QSizeF>
 #include <QString>
 #include <utility>
 
@@ -56,11 +56,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    // The name font fitted to the room beside the number, kept until the
-    // name or the room changes: fitting measures the name in several fonts.
-    const QFont& FittedNameFont(const QString& name, int width) const;
+    // How much the name is narrowed and made smaller to fit the room beside
+    // the number, kept until the name or the room changes.
+    QSizeF FittedNameScale(const QString& name, int width) const;
 
     mutable QString m_fittedName;
     mutable int m_nFittedWidth = -1;
-    mutable QFont m_fittedFont;
+    mutable QSizeF m_fittedScale;
 };
