@@ -82,6 +82,25 @@ int TakeLearnedFrame(char* buf, int& count) {
     }
 }
 
+// Whether the length bytes at buf are a learned code the IR library editor
+// takes: long enough, begun by "QVM", complete and with the right checksum.
+bool IsLearnedCode(char* buf, int length) {
+    const CQvmCmd frame(1, buf, length);
+    return length >= kMinLearnedFrameBytes && std::memcmp(buf, "QVM", 3) == 0 && frame.IsComplete() &&
+           frame.VerifyChecksum();
+}
+
+// Where a frame that was completed by the bytes of another begins: a later
+// "QVM" inside the length bytes at buf of a frame that is no learned code
+// (its own end was lost, and the next frame's bytes made up its length).
+// 0 when there is none, or when the frame is a learned code.
+int NextFrameInside(char* buf, int length) {
+    if (IsLearnedCode(buf, length))
+        return 0;
+    const size_t next = std::string_view(buf, static_cast<size_t>(length)).find("QVM", 1);
+    return next == std::string_view::npos ? 0 : static_cast<int>(next);
+}
+
 QWidget* FindTopLevelByTitle(const QString& title) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->windowTitle() == title)
@@ -281,6 +300,10 @@ void CravloDlg::AssembleLearnedCode(const char* bytes, int count) {
         count -= take;
         // A chunk may complete one frame and hold the next one, or more.
         while (const int length = TakeLearnedFrame(g_rxBuf, m_nRxCount)) {
+            if (const int next = NextFrameInside(g_rxBuf, length)) {
+                DropFront(g_rxBuf, m_nRxCount, next);
+                continue;
+            }
             std::memcpy(m_rxFrame.data(), g_rxBuf, sizeof g_rxBuf);
             m_nRxFrameLen = length;
             DropFront(g_rxBuf, m_nRxCount, length);
@@ -299,10 +322,7 @@ void CravloDlg::AssembleLearnedCode(const char* bytes, int count) {
 void CravloDlg::OnIrFrameReceived(int /*kind*/, int /*length*/) {
     QWidget* editor = FindTopLevelByTitle(QString::fromLatin1(kIrEditTitle));
     if (editor) {
-        const CQvmCmd frame(1, m_rxFrame.data(), m_nRxFrameLen);
-        const bool valid = m_nRxFrameLen >= kMinLearnedFrameBytes &&
-                           std::memcmp(m_rxFrame.data(), "QVM", 3) == 0 && frame.IsComplete() &&
-                           frame.VerifyChecksum();
+        const bool valid = IsLearnedCode(m_rxFrame.data(), m_nRxFrameLen);
         if (auto* receiver = dynamic_cast<IrLearnReceiver*>(editor); receiver && valid) {
             // The editor gets its own copy: a chunk handled while it is busy
             // (a message box runs events) may overwrite m_rxFrame.

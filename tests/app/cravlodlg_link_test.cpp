@@ -34,7 +34,8 @@ public:
 // the length field 0105 counts "03NONE" and the 99 bytes; "03NONE" sums to
 // 0x30+0x33+0x4E+0x4F+0x4E+0x45 = 0x193, so the checksum is the low byte of
 // 0x193 + 99 x the value: 0x11 gives 0x826, "26"; 0x22 0xEB9, "B9"; 0x33
-// 0x154C, "4C"; 0x44 0x1BDF, "DF"; 0x55 0x2272, "72".
+// 0x154C, "4C"; 0x44 0x1BDF, "DF"; 0x55 0x2272, "72"; 0x66 0x2905, "05";
+// 0x77 0x2F98, "98".
 std::string LearnedFrame(char code = 0x11, const char* checksum = "26") {
     return "QVM0105" + std::string("03NONE") + std::string(99, code) + checksum + "ENND";
 }
@@ -349,13 +350,16 @@ TEST_F(LinkTest, WhileLearningStrayBytesLoseNoCode) {
     // Three chunks, cut inside "QVM" and inside the code.
     const std::string frame = LearnedFrame(0x55, "72");
     EXPECT_TRUE(learn(2, {frame.substr(0, 2), frame.substr(2, 58), frame.substr(60)}, '5'));
+    // A frame cut short, then a whole one: the whole one is not used to
+    // complete the cut one, and arrives.
+    EXPECT_TRUE(learn(0, {LearnedFrame(0x66, "05").substr(0, 57), LearnedFrame(0x77, "98")}, '7'));
 
     // A wrong checksum changes nothing.
     g_hReplyEvent.Reset();
     m_sim.Send(LearnedFrame(0x11, "27"));
     ASSERT_TRUE(WaitUntil([] { return g_hReplyEvent.Wait(0) == AutoResetEvent::WaitResult::Signalled; }));
     EXPECT_EQ(code(2), std::string(198, '5'));
-    EXPECT_EQ(code(0), std::string(198, '3'));
+    EXPECT_EQ(code(0), std::string(198, '7'));
     EXPECT_EQ(code(1), std::string(198, '4'));
     EXPECT_TRUE(dlg.m_bIrLearning);
     EXPECT_TRUE(m_prompter.Texts().empty());
