@@ -6,8 +6,11 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/scripts/deps.sh"
-if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+if [ -n "${DISPLAY:-}" ]; then
     ensure_packages
+    virtual=no
+elif [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    ensure_packages qt6-wayland # a Wayland session without X needs Qt's Wayland plugin
     virtual=no
 else
     ensure_packages xvfb xauth

@@ -101,9 +101,10 @@ CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
     connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedEdit);
 
     // Without a port or send mode the event would go out on port 1 once,
-    // whatever the port mode allows: refused instead.
+    // whatever the port mode allows: refused instead, with the one message
+    // this page has for both.
     RequireSelection(m_comboPort, "no selecte port");
-    RequireSelection(m_comboActive, "Please select the send mode");
+    RequireSelection(m_comboActive, "no selecte port");
     OnInitDialog();
     DropKeys(true, false);
 }
