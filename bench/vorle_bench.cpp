@@ -189,7 +189,17 @@ int RunStartChild(const Clock::time_point start, int argc, char** argv) {
     // argv: program --child bare|main <program folder> [project]
     const std::string kind = argv[2];
     QApplication app(argc, argv);
-    double ms = 0;
+    // Reports at the first paint, before anything is torn down: the parent
+    // reads the wall time when this line arrives. The processor time is the
+    // whole process's so far: less disturbed by other work on the machine
+    // than the wall time.
+    const auto report = [&] {
+        const double ms = Ms(Clock::now() - start);
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::printf("%.3f %.3f\n", ms, double(cpu.tv_sec) * 1000 + double(cpu.tv_nsec) / 1e6);
+        std::fflush(stdout);
+    };
     if (kind == "bare") {
         // A dialog with a line of text and a button, so that it loads the
         // fonts and the style as any dialog does, as large as the main
@@ -204,7 +214,7 @@ int RunStartChild(const Clock::time_point start, int argc, char** argv) {
         PaintWatch watch(&dialog);
         dialog.show();
         watch.WaitPainted();
-        ms = Ms(Clock::now() - start);
+        report();
     } else if (kind == "main" && argc >= 4) {
         QApplication::setApplicationName(QStringLiteral("Vorle-Control"));
         paths::SetProgramFolder(QString::fromLocal8Bit(argv[3]));
@@ -218,18 +228,12 @@ int RunStartChild(const Clock::time_point start, int argc, char** argv) {
             PaintWatch watch(&dlg);
             dlg.show();
             watch.WaitPainted();
-            ms = Ms(Clock::now() - start);
+            report();
         }
         prompt::SetPrompter(nullptr);
     } else {
         return 2;
     }
-    // The processor time of the whole process so far: less disturbed by
-    // other work on the machine than the wall time.
-    timespec cpu{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    std::printf("%.3f %.3f\n", ms, double(cpu.tv_sec) * 1000 + double(cpu.tv_nsec) / 1e6);
-    std::fflush(stdout);
     return 0;
 }
 
