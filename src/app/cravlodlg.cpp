@@ -130,7 +130,6 @@ CravloDlg::CravloDlg(const QStringList& args, QWidget* parent) : QMainWindow(par
     g_mainDialog = this;
     setWindowTitle(QStringLiteral("Vorle-Control"));
     setObjectName(QStringLiteral("102"));
-    m_hIcon = ProgramIcon();
 
     m_client = new QWidget(this);
     QFont font = m_client->font();
@@ -292,7 +291,6 @@ void CravloDlg::CreateMenu() {
 void CravloDlg::OnInitDialog() {
     m_cxOld = DesignClientSize().width();
     m_cyOld = DesignClientSize().height();
-    setWindowIcon(m_hIcon);
     CreateMenu();
     InitDeviceLink(); // device notices, the reply event, the connection menu
     InitUpload();
@@ -303,7 +301,6 @@ void CravloDlg::OnInitDialog() {
     InitActionList();
     InitEventPages();
     InitEventList();
-    RegisterDocumentType();
     OnConnectionDisconnect();
 
     g_strProjectFolder.clear();
@@ -313,6 +310,21 @@ void CravloDlg::OnInitDialog() {
         setWindowTitle(m_args.front());
     RedrawAll();
     RedrawAll();
+}
+
+void CravloDlg::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (!m_bStartFinishing) {
+        // After this paint has reached the screen.
+        m_bStartFinishing = true;
+        QTimer::singleShot(0, this, &CravloDlg::FinishStart);
+    }
+}
+
+void CravloDlg::FinishStart() {
+    m_hIcon = ProgramIcon();
+    setWindowIcon(m_hIcon);
+    RegisterDocumentType();
 }
 
 void CravloDlg::RedrawAll() {

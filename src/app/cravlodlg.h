@@ -418,8 +418,13 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // What the start does once the window has been painted for the first
+    // time, so that the user sees it sooner: the window's icon and the
+    // registration of the project file type.
+    void FinishStart();
     void CreateControls();
     void CreateMenu();
     QAction* AddMenuCommand(QMenu* menu, const QString& text, int command, void (CravloDlg::*handler)());
@@ -442,6 +447,7 @@ private:
     std::map<int, QTimer*> m_timers;
     QSize m_baseClientSize; // client size at the first show
     bool m_shown = false;
+    bool m_bStartFinishing = false;
     int m_nUploadGeneration = 0;
     std::atomic<bool> m_bUploadThreadEnded{false};
 };

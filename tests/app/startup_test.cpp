@@ -4,7 +4,9 @@
 #include "mainwindowfixture.h"
 
 #include "app/cravloapp.h"
+#include "app/doctyperegistration.h"
 #include "support/screenshot.h"
+#include "support/wait.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,7 +22,15 @@ QComboBox* PortModeBox(CravloDlg& dlg) {
 } // namespace
 
 TEST_F(MainWindowTest, FirstStartCreatesSettingsAndShowsTheModel0Panel) {
-    CravloDlg& dlg = Start();
+    // The window icon and the file type's registration follow the first
+    // paint, so that the window shows sooner.
+    const QString desktopEntry = m_xdg.DataHome() + "/applications/" + doctype::kDesktopFileName;
+    CravloDlg& dlg = Start({}, false);
+    EXPECT_TRUE(dlg.windowIcon().isNull());
+    EXPECT_FALSE(QFile::exists(desktopEntry));
+    dlg.show();
+    EXPECT_TRUE(testwait::WaitUntil([&] { return QFile::exists(desktopEntry); }));
+    EXPECT_EQ(dlg.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
     SaveScreenshot(dlg, "model0.png");
 
     EXPECT_EQ(ReadSettings(), "[SYSTEM]\r\nMACHINE_TYPE=0\r\n");
