@@ -195,6 +195,10 @@ public:
     void ShowAddedKeyAction(int key, int slot, const std::string& noRowMessage);
     // Selects entry n of the "Event Set" list, then makes tab n active.
     void SelectEventPage(int n);
+    // The page of tab n, made now and put in its tab if it was not yet; a
+    // page is made when its tab is first shown, so that the start pays only
+    // for the first one. nullptr for an index without a page.
+    EventPage* EventPageAt(int n);
     // The tab control's active tab changed / the user chose an "Event Set"
     // entry: the other one follows.
     void OnChangeActiveTab(int index);
@@ -370,7 +374,9 @@ public:
     CQvmListBox* m_lbEventSet = nullptr;       // 1010, "Event Set"
     CQvmTabCtrl* m_tabEvents = nullptr;        // 1011
     // The event pages in the order of the "Event Set" list and the tabs
-    // (made by CreateEventPage); an index without a page is a blank tab.
+    // (made by CreateEventPage when first shown, see EventPageAt; until then
+    // the tab holds an empty widget); an index without a page is a blank
+    // tab.
     static constexpr int kEventPageCount = 9;
     std::array<EventPage*, kEventPageCount> m_eventPages{};
     // The GPIO page: never shown, so it is made only when asked for.

@@ -17,6 +17,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QStyle>
 #include <map>
 
@@ -136,19 +137,12 @@ void CravloDlg::InitEventPages() {
     m_tabEvents->setGeometry(TemplateRect(dlgid::kTabPlaceholder));
     m_tabEvents->setMovable(false);
     static_assert(kEventPageIndexCount == kEventPageCount);
-    // The pages are made in this order, then added as tabs in index order.
-    constexpr int kCreationOrder[kEventPageCount] = {kPageLoop,   kPageCmp,   kPageLed, kPagePage, kPageRelay,
-                                                     kPageToggle, kPageDelay, kPageIr,  kPageRs232};
-    for (int index : kCreationOrder) {
-        if (!m_eventPages[size_t(index)])
-            m_eventPages[size_t(index)] = CreateEventPage(index, m_tabEvents, this);
-    }
-    for (int i = 0; i < kEventPageCount; ++i) {
-        QWidget* page = m_eventPages[size_t(i)];
-        if (!page)
-            page = new QWidget(m_tabEvents);
-        m_tabEvents->addTab(page, QString::fromLatin1(kEventPageTable[i].name));
-    }
+    for (int i = 0; i < kEventPageCount; ++i)
+        m_tabEvents->addTab(new QWidget(m_tabEvents), QString::fromLatin1(kEventPageTable[i].name));
+    // The user's click on a tab makes its page before the tab changes; any
+    // other change of tab (keys, wheel, code) makes it as the change is
+    // told, before the page is painted.
+    connect(m_tabEvents->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) { EventPageAt(index); });
     SelectEventPage(0);
 
     // The tab's change notice also comes when code selects a tab; the list
@@ -208,7 +202,31 @@ void CravloDlg::ShowAddedKeyAction(int key, int slot, const std::string& noRowMe
 
 // ----- "Event Set" selector and tabs
 
+EventPage* CravloDlg::EventPageAt(int n) {
+    if (n < 0 || n >= kEventPageCount)
+        return nullptr;
+    EventPage*& page = m_eventPages[size_t(n)];
+    if (page)
+        return page;
+    page = CreateEventPage(n, m_tabEvents, this);
+    if (!page)
+        return nullptr;
+    // The page takes the place of the tab's empty widget; the active tab
+    // stays and nobody is told of the exchange.
+    const QSignalBlocker quiet(m_tabEvents);
+    const int current = m_tabEvents->currentIndex();
+    QWidget* empty = m_tabEvents->widget(n);
+    m_tabEvents->setUpdatesEnabled(false);
+    m_tabEvents->removeTab(n);
+    m_tabEvents->insertTab(n, page, QString::fromLatin1(kEventPageTable[n].name));
+    m_tabEvents->setCurrentIndex(current);
+    m_tabEvents->setUpdatesEnabled(true);
+    delete empty;
+    return page;
+}
+
 void CravloDlg::SelectEventPage(int n) {
+    EventPageAt(n);
     {
         const QSignalBlocker quiet(m_lbEventSet);
         m_lbEventSet->setCurrentRow(n);
@@ -217,13 +235,16 @@ void CravloDlg::SelectEventPage(int n) {
 }
 
 void CravloDlg::OnChangeActiveTab(int index) {
+    EventPageAt(index);
     const QSignalBlocker quiet(m_lbEventSet);
     m_lbEventSet->setCurrentRow(index);
 }
 
 void CravloDlg::OnLbnSelchangeEventSet(int index) {
-    if (index >= 0)
+    if (index >= 0) {
+        EventPageAt(index);
         m_tabEvents->setCurrentIndex(index);
+    }
 }
 
 // ----- selections
@@ -254,7 +275,7 @@ void CravloDlg::OnLvnItemchangedEventList(int row) {
         if (word != kEventPageTable[i].word)
             continue;
         SelectEventPage(i);
-        if (EventPage* page = m_eventPages[size_t(i)])
+        if (EventPage* page = EventPageAt(i))
             page->LoadEvent(text);
         return;
     }

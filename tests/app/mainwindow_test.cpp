@@ -1,6 +1,8 @@
 // The main window driven as the installer drives it: the port-mode box, the
 // close question, Enter and Escape, resizing and the system keys.
 #include "mainwindowfixture.h"
+#include "controls/cqvmlistbox.h"
+#include "editors/eventpage.h"
 #include "support/wait.h"
 
 #include <QAbstractItemView>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTest>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -274,6 +277,47 @@ TEST_F(MainWindowTest, AllNineEventTabTitlesShowAtTheDefaultSize) {
     }
     for (QToolButton* scroll : bar->findChildren<QToolButton*>())
         EXPECT_FALSE(scroll->isVisible());
+}
+
+// Only the first tab's page is made at start; every other page is made the
+// first time its tab is shown, however the user gets there, and takes its
+// tab's place.
+TEST_F(MainWindowTest, EventPagesAreMadeWhenTheirTabIsFirstShown) {
+    CravloDlg& dlg = Start();
+    auto* tabs = qobject_cast<QTabWidget*>(dlg.Control(1011));
+    ASSERT_NE(tabs, nullptr);
+    QTabBar* bar = tabs->tabBar();
+    const QStringList titles = {"RS232", "IR", "Relay", "Delay", "Compare", "LED", "Page", "Loop", "Toggle"};
+    const auto expectShown = [&](int index) {
+        ASSERT_EQ(tabs->currentIndex(), index);
+        EXPECT_EQ(dlg.m_lbEventSet->currentRow(), index);
+        QWidget* page = dlg.m_eventPages[size_t(index)];
+        ASSERT_NE(page, nullptr) << index;
+        EXPECT_EQ(tabs->widget(index), page);
+        EXPECT_TRUE(page->isVisible());
+        EXPECT_FALSE(page->findChildren<QComboBox*>().isEmpty()) << index;
+        ASSERT_EQ(bar->count(), 9);
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(bar->tabText(i), titles[i]);
+    };
+    expectShown(0);
+    for (int i = 1; i < 9; ++i)
+        EXPECT_EQ(dlg.m_eventPages[size_t(i)], nullptr) << i;
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    expectShown(2);
+    PressKey(bar, Qt::Key_Right);
+    expectShown(3);
+    dlg.m_lbEventSet->setCurrentRow(5); // as the user's choice in "Event Set"
+    expectShown(5);
+    dlg.SelectEventPage(8);
+    expectShown(8);
+    // Back to a page made before: the same page.
+    QWidget* relay = dlg.m_eventPages[2];
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    expectShown(2);
+    EXPECT_EQ(tabs->widget(2), relay);
+    EXPECT_EQ(dlg.m_eventPages[1], nullptr);
 }
 
 TEST_F(MainWindowTest, ATinyWindowScalesWithoutDividingByZero) {

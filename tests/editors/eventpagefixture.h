@@ -75,9 +75,10 @@ protected:
         return dlg;
     }
 
-    // The page of tab `index`, as its own class.
+    // The page of tab `index`, as its own class (made now if its tab was
+    // never shown).
     template <typename Page> Page* PageAt(int index) {
-        auto* page = qobject_cast<Page*>(m_dlg->m_eventPages[size_t(index)]);
+        auto* page = qobject_cast<Page*>(m_dlg->EventPageAt(index));
         EXPECT_NE(page, nullptr) << index;
         EXPECT_EQ(m_dlg->m_tabEvents->widget(index), page) << index;
         return page;
