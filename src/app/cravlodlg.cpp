@@ -212,7 +212,7 @@ void CravloDlg::CreateControls() {
     PlaceControl(m_comboDeviceId, dlgid::kComboDeviceId);
     // A list below the box: the style's own pop-up would show all 100 rows
     // at once, as tall as the screen.
-    m_comboDeviceId->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    SetListDropsBelow(m_comboDeviceId);
     m_comboDeviceId->setMaxVisibleItems(kDeviceIdDropRows);
     connect(m_comboDeviceId, &QComboBox::activated, this, &CravloDlg::OnCbnSelchangeComboDeviceId);
 

@@ -24,6 +24,11 @@ void MakeReadOnly(QLineEdit* edit);
 // then lies inside the frame, not across its line.
 void SetFrameThroughTitle(QGroupBox* group);
 
+// The box's list drops down below it, as a list with a scroll bar of at
+// most maxVisibleItems() rows, instead of the style's pop-up over the box,
+// which shows every row at once.
+void SetListDropsBelow(QComboBox* combo);
+
 class DialogLayout {
 public:
     // The sizes a control gets unless the call gives its own, in dialog units.

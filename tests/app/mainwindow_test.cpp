@@ -140,6 +140,30 @@ TEST_F(MainWindowTest, AModelAbove2BuildsNoPanel) {
     EXPECT_TRUE(PortModeBox(dlg)->isVisible());
 }
 
+// The group frames are grey lines 6 pixels below the group's top, broken
+// where the title is written.
+TEST_F(MainWindowTest, TheFrameLineRunsBelowTheTopAndBreaksForTheTitle) {
+    CravloDlg& dlg = Start();
+    QWidget* panel = dlg.Control(1012);
+    const QImage image = panel->grab().toImage();
+    const QColor line(0xa0, 0xa0, 0xa0);
+    const int w = image.width(), h = image.height();
+    EXPECT_EQ(image.pixelColor(4, 6), line);
+    EXPECT_EQ(image.pixelColor(w - 10, 6), line);
+    EXPECT_EQ(image.pixelColor(0, h / 2), line);
+    EXPECT_EQ(image.pixelColor(w - 1, h / 2), line);
+    EXPECT_EQ(image.pixelColor(w / 2, h - 1), line);
+    EXPECT_NE(image.pixelColor(0, 3), line);
+    // "Panel Set" is written in the break, in dark pixels.
+    int dark = 0;
+    for (int x = 9; x < 9 + panel->fontMetrics().horizontalAdvance("Panel Set") + 8; ++x) {
+        EXPECT_NE(image.pixelColor(x, 6), line) << x;
+        for (int y = 0; y < 16; ++y)
+            dark += image.pixelColor(x, y).lightness() < 100;
+    }
+    EXPECT_GT(dark, 30);
+}
+
 TEST_F(MainWindowTest, KeysSitInsideThePanelFrameAndOverlapNothing) {
     for (int model : {0, 1, 2}) {
         m_dlg.reset();
