@@ -1,18 +1,16 @@
 #include "controls/dialoglayout.h"
 
+#include "controls/bandedstyle.h"
 #include "controls/radiogroup.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QRadioButton>
 #include <QSlider>
-#include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 
 void MakeReadOnly(QLineEdit* edit) {
@@ -30,7 +28,7 @@ namespace {
 // below the group's top, broken where the title sits, 8 pixels from the left
 // with 5 pixels of room on either side; a drop-down list opens below its box.
 // A style sheet would bring its own style engine into the start for these.
-class DialogControlStyle : public QProxyStyle {
+class DialogControlStyle : public BandedStyle {
 public:
     static constexpr int kFrameTopPx = 6;
     static constexpr int kTitleLeftPx = 8;
@@ -39,7 +37,7 @@ public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override {
         if (control != CC_GroupBox)
-            return QProxyStyle::subControlRect(control, option, sub, widget);
+            return BandedStyle::subControlRect(control, option, sub, widget);
         const QRect r = option->rect;
         const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
         const QFontMetrics metrics = widget ? widget->fontMetrics() : option->fontMetrics;
@@ -64,7 +62,7 @@ public:
                             const QWidget* widget) const override {
         const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
         if (control != CC_GroupBox || !box) {
-            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            BandedStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
         const QRect frame = subControlRect(control, option, SC_GroupBoxFrame, widget);
@@ -102,17 +100,13 @@ public:
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup)
             return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
+        return BandedStyle::styleHint(hint, option, widget, returnData);
     }
 };
 
 // Made once and kept for the whole run.
 DialogControlStyle* SharedStyle() {
-    static DialogControlStyle* const style = [] {
-        auto* s = new DialogControlStyle;
-        s->setBaseStyle(QStyleFactory::create(QApplication::style()->name()));
-        return s;
-    }();
+    static DialogControlStyle* const style = new DialogControlStyle;
     return style;
 }
 
