@@ -1,6 +1,7 @@
 #include "controls/bandedstyle.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -8,19 +9,48 @@
 
 namespace {
 
-// A band of this many rows keeps a drawing of a frame's two sides below the
-// share-out limit.
+// A band this many pixels long keeps a drawing of a line across it below
+// the share-out limit.
 constexpr int kBandPx = 32;
 
 // Calls `draw` once for each band of rows of `rect`, the painter clipped to
-// it.
-void DrawInBands(QPainter* painter, const QRect& rect, const std::function<void()>& draw) {
+// it. For drawings that keep to the clip they are given.
+void DrawInClippedBands(QPainter* painter, const QRect& rect, const std::function<void()>& draw) {
     for (int offset = 0; offset < rect.height(); offset += kBandPx) {
-        const QRect band(rect.left(), rect.top() + offset, rect.width(), kBandPx);
         painter->save();
-        painter->setClipRect(band, Qt::IntersectClip);
+        painter->setClipRect(QRect(rect.left(), rect.top() + offset, rect.width(), kBandPx), Qt::IntersectClip);
         draw();
         painter->restore();
+    }
+}
+
+// Calls `draw` once for each band of `rect` (bands of columns when `across`,
+// else of rows) with a painter on a picture of that band alone, and puts the
+// picture in its place. For drawings that set clips of their own and that
+// cover every pixel of `rect`.
+void DrawInPictureBands(QPainter* painter, const QRect& rect, bool across,
+                        const std::function<void(QPainter*)>& draw) {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const int length = across ? rect.width() : rect.height();
+    for (int offset = 0; offset < length; offset += kBandPx) {
+        const QRect band = across ? QRect(rect.left() + offset, rect.top(), std::min(kBandPx, length - offset),
+                                          rect.height())
+                                  : QRect(rect.left(), rect.top() + offset, rect.width(),
+                                          std::min(kBandPx, length - offset));
+        QImage picture(band.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        {
+            QPainter bandPainter(&picture);
+            bandPainter.setRenderHints(painter->renderHints());
+            bandPainter.setFont(painter->font());
+            bandPainter.setPen(painter->pen());
+            bandPainter.setBrush(painter->brush());
+            bandPainter.setLayoutDirection(painter->layoutDirection());
+            bandPainter.translate(-band.topLeft());
+            draw(&bandPainter);
+        }
+        painter->drawImage(band.topLeft(), picture);
     }
 }
 
@@ -28,12 +58,29 @@ void DrawInBands(QPainter* painter, const QRect& rect, const std::function<void(
 
 BandedStyle::BandedStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
 
+BandedStyle* BandedStyle::Shared() {
+    static BandedStyle* const style = new BandedStyle;
+    return style;
+}
+
 void BandedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const {
     if (element != PE_FrameTabWidget || !painter || !option) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    DrawInBands(painter, option->rect, [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+    DrawInClippedBands(painter, option->rect,
+                       [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
 }
 
+void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                     QPainter* painter, const QWidget* widget) const {
+    if (control != CC_ScrollBar || !painter || !option || option->rect.isEmpty()) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const bool horizontal = option->state & State_Horizontal;
+    DrawInPictureBands(painter, option->rect, horizontal, [&](QPainter* bandPainter) {
+        QProxyStyle::drawComplexControl(control, option, bandPainter, widget);
+    });
+}

@@ -1,10 +1,12 @@
 #include "controls/reportlistctrl.h"
 
+#include "controls/bandedstyle.h"
 #include "platform/codepage.h"
 
 #include <QHeaderView>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <algorithm>
 #include <set>
 #include <vector>
@@ -30,6 +32,8 @@ ReportListCtrl::ReportListCtrl(QWidget* parent) : QTreeWidget(parent) {
     setSortingEnabled(false);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
+    horizontalScrollBar()->setStyle(BandedStyle::Shared());
+    verticalScrollBar()->setStyle(BandedStyle::Shared());
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection&) { OnSelectionChanged(selected); });
 }

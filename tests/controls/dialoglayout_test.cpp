@@ -1,11 +1,76 @@
 #include "controls/dialoglayout.h"
 
+#include "controls/bandedstyle.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
 #include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// `widget` as the style draws it.
+QImage Drawn(QWidget& widget, QStyle* style) {
+    widget.setStyle(style);
+    return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// How many pixels of two pictures of one size differ, and by how much at most
+// in any colour.
+std::pair<int, int> Difference(const QImage& a, const QImage& b) {
+    int pixels = 0, most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            const int d = std::max({std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                    std::abs(p.blue() - q.blue()), std::abs(p.alpha() - q.alpha())});
+            pixels += d > 0;
+            most = std::max(most, d);
+        }
+    return {pixels, most};
+}
+
+} // namespace
+
+// Drawn in bands, scroll bars and a tab control's frame look as the desktop
+// style draws them; only where two lines meet at a corner may a pixel or two
+// come out lighter or darker.
+TEST(BandedStyle, DrawsScrollBarsAndTabFramesAsTheDesktopStyleDoes) {
+    BandedStyle banded;
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(QApplication::style()->name()));
+    for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        QScrollBar bar(orientation);
+        bar.resize(orientation == Qt::Horizontal ? QSize(421, 15) : QSize(15, 301));
+        bar.setRange(0, 100);
+        bar.setPageStep(40);
+        bar.setValue(30);
+        const QImage expected = Drawn(bar, plain.get());
+        const QImage drawn = Drawn(bar, &banded);
+        ASSERT_EQ(drawn.size(), expected.size());
+        const auto [pixels, most] = Difference(drawn, expected);
+        EXPECT_LE(pixels, 4) << orientation;
+        EXPECT_LE(most, 32) << orientation;
+    }
+    QTabWidget tabs;
+    tabs.addTab(new QWidget, QStringLiteral("RS232"));
+    tabs.resize(441, 262);
+    // As the program's tab control has it: one style for the control and its
+    // tab bar.
+    tabs.tabBar()->setStyle(plain.get());
+    const QImage expected = Drawn(tabs, plain.get());
+    tabs.tabBar()->setStyle(&banded);
+    const QImage drawn = Drawn(tabs, &banded);
+    ASSERT_EQ(drawn.size(), expected.size());
+    EXPECT_LE(Difference(drawn, expected).first, 4);
+}
 
 // Base units of 8 x 16 pixels: every dialog unit is two pixels either way.
 TEST(DialogLayout, NamesControlsByIdAndPlacesThemInDialogUnits) {
