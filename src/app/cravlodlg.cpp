@@ -324,6 +324,7 @@ void CravloDlg::paintEvent(QPaintEvent* event) {
 void CravloDlg::FinishStart() {
     m_hIcon = ProgramIcon();
     setWindowIcon(m_hIcon);
+    ShowThemeListButtonImages();
     RegisterDocumentType();
 }
 

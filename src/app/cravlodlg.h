@@ -185,6 +185,11 @@ public:
     void InitActionList();
     void InitEventPages();
     void InitEventList();
+    // The list buttons show the desktop theme's icons where it has them, in
+    // place of Qt's own images. Looking them up can take milliseconds where
+    // the user's icon folders have no icon cache, so it follows the first
+    // paint.
+    void ShowThemeListButtonImages();
     // The hidden GPIO page (m_pageIO).
     CPageView3IO* CreateGpioPage();
     // Deletes every row of the Action List and of the Event List.
@@ -428,8 +433,8 @@ protected:
 
 private:
     // What the start does once the window has been painted for the first
-    // time, so that the user sees it sooner: the window's icon and the
-    // registration of the project file type.
+    // time, so that the user sees it sooner: the window's icon, the list
+    // buttons' theme icons and the registration of the project file type.
     void FinishStart();
     void CreateControls();
     void CreateMenu();

@@ -49,45 +49,66 @@ CQvmBimpButton* CreateListButton(QWidget* parent, int id, const char* caption) {
     return button;
 }
 
-// The image of a list button, as the style gives it: the desktop theme's
-// icon of that name, else Qt's own small image. But each is looked up once
-// per program run (the two "Del" buttons share theirs), and of Qt's own
-// image only the size the button shows is read, where the style reads every
-// size up to 128 pixels. Only when Qt's image is missing is the style asked.
-QIcon ListButtonIcon(const QStyle* style, QStyle::StandardPixmap image) {
-    struct Source {
-        QStyle::StandardPixmap image;
-        const char* themeName;
-        const char* smallImage;
-    };
-    static constexpr Source kSources[] = {
-        {QStyle::SP_TrashIcon, "user-trash", "trash-16.png"},
-        {QStyle::SP_BrowserReload, "view-refresh", "refresh-24.png"},
-        {QStyle::SP_ArrowUp, "go-up", "up-16.png"},
-        {QStyle::SP_ArrowDown, "go-down", "down-16.png"},
-    };
+// The images of the list buttons: the desktop theme's icon of that name
+// where the theme has one, else Qt's own small image.
+struct ListButtonImage {
+    QStyle::StandardPixmap image;
+    const char* themeName;
+    const char* smallImage;
+};
+constexpr ListButtonImage kListButtonImages[] = {
+    {QStyle::SP_TrashIcon, "user-trash", "trash-16.png"},
+    {QStyle::SP_BrowserReload, "view-refresh", "refresh-24.png"},
+    {QStyle::SP_ArrowUp, "go-up", "up-16.png"},
+    {QStyle::SP_ArrowDown, "go-down", "down-16.png"},
+};
+// The button property naming its image (a QStyle::StandardPixmap).
+constexpr const char* kListButtonImageProperty = "qvmListButtonImage";
+
+const ListButtonImage* FindListButtonImage(QStyle::StandardPixmap image) {
+    for (const ListButtonImage& entry : kListButtonImages)
+        if (entry.image == image)
+            return &entry;
+    return nullptr;
+}
+
+// Qt's own small image of a list button, as the style would give it. But each
+// is read once per program run (the two "Del" buttons share theirs), and only
+// the size the button shows, where the style reads every size up to 128
+// pixels. Only when Qt's image is missing is the style asked.
+QIcon OwnListButtonIcon(const QStyle* style, QStyle::StandardPixmap image) {
     // Kept as long as the program runs.
     static auto* const icons = new std::map<QStyle::StandardPixmap, QIcon>();
     if (const auto known = icons->find(image); known != icons->end())
         return known->second;
     QIcon icon;
-    for (const Source& source : kSources) {
-        if (source.image != image)
-            continue;
-        if (QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty())
-            icon = QIcon::fromTheme(QLatin1String(source.themeName));
-        if (icon.isNull())
-            icon = QIcon(QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") +
-                                 QLatin1String(source.smallImage)));
-    }
+    if (const ListButtonImage* entry = FindListButtonImage(image))
+        icon = QIcon(QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") +
+                             QLatin1String(entry->smallImage)));
     if (icon.isNull())
         icon = style->standardIcon(image);
     icons->emplace(image, icon);
     return icon;
 }
 
+// The desktop theme's icon for a list button, or a null icon; looked up once
+// per program run.
+QIcon ThemeListButtonIcon(QStyle::StandardPixmap image) {
+    static auto* const icons = new std::map<QStyle::StandardPixmap, QIcon>();
+    if (const auto known = icons->find(image); known != icons->end())
+        return known->second;
+    QIcon icon;
+    const ListButtonImage* entry = FindListButtonImage(image);
+    if (entry && QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty())
+        icon = QIcon::fromTheme(QLatin1String(entry->themeName));
+    icons->emplace(image, icon);
+    return icon;
+}
+
+// The button shows Qt's own image until ShowThemeListButtonImages.
 void SetButtonImage(CQvmBimpButton* button, QStyle::StandardPixmap image, const char* tooltip) {
-    button->setIcon(ListButtonIcon(button->style(), image));
+    button->setIcon(OwnListButtonIcon(button->style(), image));
+    button->setProperty(kListButtonImageProperty, int(image));
     button->setText(QString());
     button->resize(button->sizeHint());
     button->setToolTip(QString::fromLatin1(tooltip));
@@ -150,6 +171,17 @@ void CravloDlg::InitEventPages() {
     // notices blocked).
     connect(m_tabEvents, &QTabWidget::currentChanged, this, &CravloDlg::OnChangeActiveTab);
     connect(m_lbEventSet, &QListWidget::currentRowChanged, this, &CravloDlg::OnLbnSelchangeEventSet);
+}
+
+void CravloDlg::ShowThemeListButtonImages() {
+    for (CQvmBimpButton* button : Client()->findChildren<CQvmBimpButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QVariant image = button->property(kListButtonImageProperty);
+        if (!image.isValid())
+            continue;
+        const QIcon icon = ThemeListButtonIcon(QStyle::StandardPixmap(image.toInt()));
+        if (!icon.isNull())
+            button->setIcon(icon);
+    }
 }
 
 // GPIO events have no tab: the page stays hidden.

@@ -8,7 +8,11 @@
 #include "controls/cqvmtabctrl.h"
 #include "editors/eventpage.h"
 
+#include "support/wait.h"
+
+#include <QDir>
 #include <QHeaderView>
+#include <QIcon>
 #include <QImage>
 #include <QPushButton>
 #include <QScrollBar>
@@ -118,6 +122,37 @@ TEST_F(ListsTest, ListsSelectorAndButtonsAtStart) {
     }
     EXPECT_EQ(Button(dlg, 1019)->text(), "Clear All");
     EXPECT_EQ(Button(dlg, 1023)->text(), "Clear All");
+}
+
+// Where the desktop theme has an icon for a list button, the button shows it
+// from just after the first paint; until then, and where the theme has none,
+// Qt's own image.
+TEST_F(ListsTest, ListButtonsTakeTheThemesIconsAfterTheFirstPaint) {
+    const QString icons = m_xdg.Root() + "/theme-icons";
+    ASSERT_TRUE(QDir().mkpath(icons + "/test/16x16/actions"));
+    ASSERT_TRUE(WriteFileBytes(icons + "/test/index.theme", "[Icon Theme]\nName=test\nDirectories=16x16/actions\n\n"
+                                                            "[16x16/actions]\nSize=16\nType=Fixed\n"));
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(icons + "/test/16x16/actions/user-trash.png"));
+    const QStringList oldPaths = QIcon::themeSearchPaths();
+    const QString oldTheme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({icons});
+    QIcon::setThemeName("test");
+    const auto centre = [&](int id) { return Button(*m_dlg, id)->icon().pixmap(16, 16).toImage().pixelColor(8, 8); };
+
+    CravloDlg& dlg = Start({}, false);
+    EXPECT_NE(centre(1017), QColor(Qt::red));
+    dlg.show();
+    EXPECT_TRUE(testwait::WaitUntil([&] { return centre(1017) == QColor(Qt::red); }));
+    EXPECT_EQ(centre(1020), QColor(Qt::red));
+    // No theme icon for "view-refresh" and "go-up": Qt's own images stay.
+    for (int id : {1018, 1021}) {
+        EXPECT_FALSE(Button(dlg, id)->icon().isNull()) << id;
+        EXPECT_NE(centre(id), QColor(Qt::red)) << id;
+    }
+    QIcon::setThemeName(oldTheme);
+    QIcon::setThemeSearchPaths(oldPaths);
 }
 
 TEST_F(ListsTest, SelectorAndTabsFollowEachOther) {
