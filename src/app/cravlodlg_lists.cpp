@@ -92,9 +92,14 @@ QIcon OwnListButtonIcon(const QStyle* style, QStyle::StandardPixmap image) {
 }
 
 // The desktop theme's icon for a list button, or a null icon; looked up once
-// per program run.
+// per program run and theme.
 QIcon ThemeListButtonIcon(QStyle::StandardPixmap image) {
     static auto* const icons = new std::map<QStyle::StandardPixmap, QIcon>();
+    static QString theme;
+    if (QIcon::themeName() != theme) {
+        icons->clear();
+        theme = QIcon::themeName();
+    }
     if (const auto known = icons->find(image); known != icons->end())
         return known->second;
     QIcon icon;
