@@ -84,3 +84,51 @@ void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
         QProxyStyle::drawComplexControl(control, option, bandPainter, widget);
     });
 }
+
+namespace {
+
+// Draws a horizontal header section as sections a band wide side by side:
+// bands of two widths' length, the last one up to three, so that a line
+// across one stays below the share-out limit and the last has room for the
+// line that ends the section. The style draws a section's gradient and its
+// top and bottom lines the same for any width, and the line that ends it only
+// at its right edge, unless it is the last section.
+template <typename Header>
+void DrawSectionInBands(const Header& header, const std::function<void(const Header&)>& draw) {
+    constexpr int kSectionBandPx = 2 * kBandPx;
+    constexpr int kLastBandMaxPx = 3 * kBandPx - 1;
+    Header band = header;
+    const QRect rect = header.rect;
+    int left = rect.left();
+    while (rect.right() + 1 - left > kLastBandMaxPx) {
+        band.rect = QRect(left, rect.top(), kSectionBandPx, rect.height());
+        band.position = QStyleOptionHeader::End;
+        draw(band);
+        left += kSectionBandPx;
+    }
+    band.rect = QRect(left, rect.top(), rect.right() + 1 - left, rect.height());
+    band.position = header.position;
+    draw(band);
+}
+
+} // namespace
+
+void BandedStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
+    if (element != CE_HeaderSection || !painter || !header || header->orientation != Qt::Horizontal ||
+        option->rect.width() < 3 * kBandPx) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    // Keeps what only the newer header option carries (a section being
+    // dragged onto).
+    if (const auto* header2 = qstyleoption_cast<const QStyleOptionHeaderV2*>(option)) {
+        DrawSectionInBands<QStyleOptionHeaderV2>(*header2, [&](const QStyleOptionHeaderV2& band) {
+            QProxyStyle::drawControl(element, &band, painter, widget);
+        });
+        return;
+    }
+    DrawSectionInBands<QStyleOptionHeader>(
+        *header, [&](const QStyleOptionHeader& band) { QProxyStyle::drawControl(element, &band, painter, widget); });
+}

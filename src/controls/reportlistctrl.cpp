@@ -32,6 +32,7 @@ ReportListCtrl::ReportListCtrl(QWidget* parent) : QTreeWidget(parent) {
     setSortingEnabled(false);
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
+    header()->setStyle(BandedStyle::Shared());
     horizontalScrollBar()->setStyle(BandedStyle::Shared());
     verticalScrollBar()->setStyle(BandedStyle::Shared());
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -3,6 +3,7 @@
 #include "controls/bandedstyle.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -40,10 +42,10 @@ std::pair<int, int> Difference(const QImage& a, const QImage& b) {
 
 } // namespace
 
-// Drawn in bands, scroll bars and a tab control's frame look as the desktop
-// style draws them; only where two lines meet at a corner may a pixel or two
-// come out lighter or darker.
-TEST(BandedStyle, DrawsScrollBarsAndTabFramesAsTheDesktopStyleDoes) {
+// Drawn in bands, scroll bars, a tab control's frame and list headers look
+// as the desktop style draws them; only where two lines meet at a corner may
+// a pixel or two come out lighter or darker.
+TEST(BandedStyle, DrawsScrollBarsTabFramesAndListHeadersAsTheDesktopStyleDoes) {
     BandedStyle banded;
     const std::unique_ptr<QStyle> plain(QStyleFactory::create(QApplication::style()->name()));
     for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
@@ -70,6 +72,20 @@ TEST(BandedStyle, DrawsScrollBarsAndTabFramesAsTheDesktopStyleDoes) {
     const QImage drawn = Drawn(tabs, &banded);
     ASSERT_EQ(drawn.size(), expected.size());
     EXPECT_LE(Difference(drawn, expected).first, 4);
+
+    // A list header of a narrow, a middle and a wide section and the room
+    // after them: exactly so.
+    QTreeWidget list;
+    list.setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Type"), QStringLiteral("Data")});
+    list.resize(500, 120);
+    list.header()->setStretchLastSection(false);
+    list.header()->resizeSection(0, 60);
+    list.header()->resizeSection(1, 129);
+    list.header()->resizeSection(2, 270);
+    const QImage header = Drawn(*list.header(), plain.get());
+    const QImage bandedHeader = Drawn(*list.header(), &banded);
+    ASSERT_EQ(bandedHeader.size(), header.size());
+    EXPECT_EQ(Difference(bandedHeader, header), std::make_pair(0, 0));
 }
 
 // Base units of 8 x 16 pixels: every dialog unit is two pixels either way.
