@@ -17,8 +17,8 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSignalBlocker>
-#include <QTabBar>
 #include <QStyle>
+#include <QTabBar>
 #include <map>
 
 namespace {
@@ -179,7 +179,8 @@ void CravloDlg::InitEventPages() {
 }
 
 void CravloDlg::ShowThemeListButtonImages() {
-    for (CQvmBimpButton* button : Client()->findChildren<CQvmBimpButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (CQvmBimpButton* button :
+         Client()->findChildren<CQvmBimpButton*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QVariant image = button->property(kListButtonImageProperty);
         if (!image.isValid())
             continue;

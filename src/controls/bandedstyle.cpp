@@ -18,7 +18,8 @@ constexpr int kBandPx = 32;
 void DrawInClippedBands(QPainter* painter, const QRect& rect, const std::function<void()>& draw) {
     for (int offset = 0; offset < rect.height(); offset += kBandPx) {
         painter->save();
-        painter->setClipRect(QRect(rect.left(), rect.top() + offset, rect.width(), kBandPx), Qt::IntersectClip);
+        painter->setClipRect(QRect(rect.left(), rect.top() + offset, rect.width(), kBandPx),
+                             Qt::IntersectClip);
         draw();
         painter->restore();
     }
@@ -33,10 +34,10 @@ void DrawInPictureBands(QPainter* painter, const QRect& rect, bool across,
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     const int length = across ? rect.width() : rect.height();
     for (int offset = 0; offset < length; offset += kBandPx) {
-        const QRect band = across ? QRect(rect.left() + offset, rect.top(), std::min(kBandPx, length - offset),
-                                          rect.height())
-                                  : QRect(rect.left(), rect.top() + offset, rect.width(),
-                                          std::min(kBandPx, length - offset));
+        const QRect band =
+            across
+                ? QRect(rect.left() + offset, rect.top(), std::min(kBandPx, length - offset), rect.height())
+                : QRect(rect.left(), rect.top() + offset, rect.width(), std::min(kBandPx, length - offset));
         QImage picture(band.size() * ratio, QImage::Format_ARGB32_Premultiplied);
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::transparent);
@@ -129,6 +130,7 @@ void BandedStyle::drawControl(ControlElement element, const QStyleOption* option
         });
         return;
     }
-    DrawSectionInBands<QStyleOptionHeader>(
-        *header, [&](const QStyleOptionHeader& band) { QProxyStyle::drawControl(element, &band, painter, widget); });
+    DrawSectionInBands<QStyleOptionHeader>(*header, [&](const QStyleOptionHeader& band) {
+        QProxyStyle::drawControl(element, &band, painter, widget);
+    });
 }

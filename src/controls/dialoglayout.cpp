@@ -7,8 +7,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyleOptionGroupBox>
@@ -89,8 +89,8 @@ public:
         fill(l + 1, b - 1, l + 1, b - 1);
         fill(r - 1, b - 1, r - 1, b - 1);
         if (title.width() > 0) {
-            painter->setPen(box->palette.color(box->state & State_Enabled ? QPalette::Active : QPalette::Disabled,
-                                               QPalette::WindowText));
+            painter->setPen(box->palette.color(
+                box->state & State_Enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
             painter->drawText(title.adjusted(kTitlePaddingPx, 0, -kTitlePaddingPx, 0),
                               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->text);
         }

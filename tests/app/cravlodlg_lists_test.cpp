@@ -130,8 +130,9 @@ TEST_F(ListsTest, ListsSelectorAndButtonsAtStart) {
 TEST_F(ListsTest, ListButtonsTakeTheThemesIconsAfterTheFirstPaint) {
     const QString icons = m_xdg.Root() + "/theme-icons";
     ASSERT_TRUE(QDir().mkpath(icons + "/test/16x16/actions"));
-    ASSERT_TRUE(WriteFileBytes(icons + "/test/index.theme", "[Icon Theme]\nName=test\nDirectories=16x16/actions\n\n"
-                                                            "[16x16/actions]\nSize=16\nType=Fixed\n"));
+    ASSERT_TRUE(WriteFileBytes(icons + "/test/index.theme",
+                               "[Icon Theme]\nName=test\nDirectories=16x16/actions\n\n"
+                               "[16x16/actions]\nSize=16\nType=Fixed\n"));
     QImage red(16, 16, QImage::Format_ARGB32);
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(icons + "/test/16x16/actions/user-trash.png"));
@@ -139,7 +140,9 @@ TEST_F(ListsTest, ListButtonsTakeTheThemesIconsAfterTheFirstPaint) {
     const QString oldTheme = QIcon::themeName();
     QIcon::setThemeSearchPaths({icons});
     QIcon::setThemeName("test");
-    const auto centre = [&](int id) { return Button(*m_dlg, id)->icon().pixmap(16, 16).toImage().pixelColor(8, 8); };
+    const auto centre = [&](int id) {
+        return Button(*m_dlg, id)->icon().pixmap(16, 16).toImage().pixelColor(8, 8);
+    };
 
     CravloDlg& dlg = Start({}, false);
     EXPECT_NE(centre(1017), QColor(Qt::red));

@@ -1,8 +1,8 @@
 // The main window driven as the installer drives it: the port-mode box, the
 // close question, Enter and Escape, resizing and the system keys.
-#include "mainwindowfixture.h"
 #include "controls/cqvmlistbox.h"
 #include "editors/eventpage.h"
+#include "mainwindowfixture.h"
 #include "support/wait.h"
 
 #include <QAbstractItemView>
@@ -16,9 +16,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTest>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 

@@ -3,9 +3,9 @@
 #include "controls/bandedstyle.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
