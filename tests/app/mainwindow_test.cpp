@@ -1,8 +1,9 @@
 // The main window driven as the installer drives it: the port-mode box, the
 // close question, Enter and Escape, resizing and the system keys.
+#include "mainwindowfixture.h"
+
 #include "controls/cqvmlistbox.h"
 #include "editors/eventpage.h"
-#include "mainwindowfixture.h"
 #include "support/wait.h"
 
 #include <QAbstractItemView>
