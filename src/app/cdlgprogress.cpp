@@ -63,9 +63,8 @@ void CDlgProgress::SetPos(int position) {
 }
 
 int CDlgProgress::Pos() const {
-    // A bar not made yet is where a new one would be.
-    const_cast<CDlgProgress*>(this)->CreateControls();
-    return m_progress->value();
+    // A bar not made yet stands where every upload starts it.
+    return m_progress ? m_progress->value() : 0;
 }
 
 void CDlgProgress::OnBnClickedCancel() {
