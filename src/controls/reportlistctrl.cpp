@@ -3,10 +3,12 @@
 #include "controls/bandedstyle.h"
 #include "platform/codepage.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <algorithm>
 #include <set>
 #include <vector>
@@ -46,6 +48,35 @@ void ReportListCtrl::InsertColumn(int column, const std::string& heading, int wi
     head->setText(column, cp936::ToUnicode(heading));
     head->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
     setColumnWidth(column, width);
+    UpdateHeaderSizeHints();
+}
+
+void ReportListCtrl::UpdateHeaderSizeHints() {
+    // Each section's size is given as the style measures it in the header's
+    // own font. Left to itself the header measures in the bold face, so that
+    // a highlighted section would still fit; these headers never highlight a
+    // section, and loading the bold face only to measure took a noticeable
+    // part of the program's start.
+    QHeaderView* head = header();
+    QTreeWidgetItem* item = headerItem();
+    for (int column = 0; column < columnCount(); ++column) {
+        QStyleOptionHeader option;
+        option.initFrom(head);
+        option.orientation = Qt::Horizontal;
+        option.section = column;
+        option.text = item->text(column);
+        option.textAlignment = Qt::Alignment(item->textAlignment(column));
+        if (head->isSortIndicatorShown())
+            option.sortIndicator = QStyleOptionHeader::SortDown;
+        item->setData(column, Qt::SizeHintRole,
+                      head->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), head));
+    }
+}
+
+void ReportListCtrl::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        UpdateHeaderSizeHints();
 }
 
 int ReportListCtrl::GetItemCount() const {
@@ -238,6 +269,7 @@ void ReportListCtrl::SortRows(const std::function<int(int, int)>& compareRows, i
 void ReportListCtrl::EnableMarkSortedColumn(bool mark) {
     m_bMarkSortedColumn = mark;
     header()->setSortIndicatorShown(mark);
+    UpdateHeaderSizeHints();
     if (mark && m_nSortColumn >= 0)
         header()->setSortIndicator(m_nSortColumn, Qt::AscendingOrder);
     viewport()->update();

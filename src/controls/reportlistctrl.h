@@ -79,11 +79,13 @@ signals:
     void ItemSelected(int row);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);
+    void UpdateHeaderSizeHints();
 
     int m_nSortColumn = -1;
     bool m_bSortAscending = true;

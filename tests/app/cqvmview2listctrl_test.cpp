@@ -215,3 +215,20 @@ TEST_F(ActionListFixture, AHeaderClickSortsByItsColumnAndTheNextOneTheOtherWay) 
     EXPECT_EQ(list.GetItemText(3, 0), "Key5");
     EXPECT_TRUE(notices.empty());
 }
+
+TEST_F(ActionListFixture, TheHeaderIsAsTallAsItsOwnFontNeedsAndFollowsAFontChange) {
+    list.InsertColumn(0, "Key", 80);
+    list.InsertColumn(1, "Type", 80);
+    list.EnableMarkSortedColumn();
+    const QHeaderView* header = list.header();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const auto textHeight = [](const QFontMetrics& metrics) {
+        return metrics.size(0, QStringLiteral("Type")).height();
+    };
+    EXPECT_EQ(header->sizeHint().height(), textHeight(header->fontMetrics()) + margins);
+
+    QFont larger = list.font();
+    larger.setPixelSize(3 * QFontInfo(larger).pixelSize());
+    list.setFont(larger);
+    EXPECT_EQ(header->sizeHint().height(), textHeight(QFontMetrics(larger)) + margins);
+}
