@@ -26,32 +26,31 @@ constexpr int kNameCharWidthPx = 6;
 constexpr double kMinNameStretch = 0.60;
 constexpr int kMinNameFontPx = 8;
 
-// Both faces are narrowed and made smaller by scaling the painter, not by
-// asking for stretched or smaller fonts: every other stretch or size would be
-// one more font to look up and load, and the two plain ones serve every key.
-QFont PlainFont(int pixelSize) {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
+// The number and the name are drawn in one plain face of the dialog's text
+// size, which the painter scales to their sizes and narrows: every other size
+// or stretch would be one more font to look up and load, while this one is
+// the dialog's own and loaded before any key is drawn.
+constexpr int kFacePx = 12;
+constexpr double kCaptionSize = double(kCaptionFontPx) / kFacePx;
+constexpr double kNameSize = double(kNameFontPx) / kFacePx;
 
-// The fonts and their narrowing depend on nothing but the fonts installed,
-// so they are made and measured at the first paint only. They live as long
-// as the program.
+// The face and the narrowing of the number and the name depend on nothing
+// but the fonts installed, so they are made and measured at the first paint
+// only. They live as long as the program.
 struct KeyFonts {
-    QFont caption = PlainFont(kCaptionFontPx);
-    QFont name = PlainFont(kNameFontPx);
+    QFont face;
     double captionStretch = 1;
     double nameStretch = 1;
-    KeyFonts() {
-        const int twoDigits = QFontMetrics(caption).horizontalAdvance(QStringLiteral("88"));
+    KeyFonts() : face(QStringLiteral("Sans Serif")) {
+        face.setPixelSize(kFacePx);
+        face.setWeight(QFont::Normal);
+        const QFontMetricsF metrics(face);
+        const double twoDigits = metrics.horizontalAdvance(QStringLiteral("88")) * kCaptionSize;
         if (twoDigits > kCaptionSquarePx)
-            captionStretch = double(kCaptionSquarePx) / twoDigits;
-        const int average = QFontMetrics(name).averageCharWidth();
+            captionStretch = kCaptionSquarePx / twoDigits;
+        const double average = metrics.averageCharWidth() * kNameSize;
         if (average > kNameCharWidthPx)
-            nameStretch = double(kNameCharWidthPx) / average;
+            nameStretch = kNameCharWidthPx / average;
     }
 };
 
@@ -72,7 +71,11 @@ void DrawScaledText(QPainter& painter, const QRect& rect, QSizeF scale, const QS
 // smaller until `name` fits `width`.
 QSizeF FitNameScale(const QString& name, int width) {
     const KeyFonts& fonts = Fonts();
-    const double natural = QFontMetrics(fonts.name).boundingRect(name).width();
+    // The text is centred by its advance, and its strokes may reach beyond
+    // it: the wider of the two has to fit.
+    const QFontMetricsF metrics(fonts.face);
+    const double natural =
+        std::max(metrics.horizontalAdvance(name), metrics.boundingRect(name).width()) * kNameSize;
     double stretch = fonts.nameStretch;
     if (natural * stretch <= width)
         return {stretch, 1};
@@ -137,10 +140,11 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
     painter.fillRect(client, gradient);
 
     painter.save();
-    painter.setFont(Fonts().caption);
+    painter.setFont(Fonts().face);
     painter.setPen(QColor(255, 0, 0));
     painter.setClipRect(CaptionRect().intersected(client));
-    DrawScaledText(painter, CaptionRect(), {Fonts().captionStretch, 1}, cp936::ToUnicode(m_strCaption));
+    DrawScaledText(painter, CaptionRect(), QSizeF(Fonts().captionStretch, 1) * kCaptionSize,
+                   cp936::ToUnicode(m_strCaption));
     painter.restore();
 
     // The name is centred in the room right of the number, so that the two
@@ -149,10 +153,10 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
                          client.height());
     const QString name = cp936::ToUnicode(m_strName);
     painter.save();
-    painter.setFont(Fonts().name);
+    painter.setFont(Fonts().face);
     painter.setPen(QColor(0, 0, 0));
     painter.setClipRect(client);
-    DrawScaledText(painter, nameRect, FittedNameScale(name, nameRect.width() - 1), name);
+    DrawScaledText(painter, nameRect, FittedNameScale(name, nameRect.width() - 1) * kNameSize, name);
     painter.restore();
 }
 
