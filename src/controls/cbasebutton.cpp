@@ -26,10 +26,11 @@ constexpr int kNameCharWidthPx = 6;
 constexpr double kMinNameStretch = 0.60;
 constexpr int kMinNameFontPx = 8;
 
-// The number and the name are drawn in one plain face of the dialog's text
-// size, which the painter scales to their sizes and narrows: every other size
-// or stretch would be one more font to look up and load, while this one is
-// the dialog's own and loaded before any key is drawn.
+// The number and the name are drawn in one plain sans-serif face at the
+// dialog's text size, which the painter scales to their sizes and narrows:
+// every other size or stretch would be one more font to look up and load.
+// Where the desktop's font is that plain face, as it is without a desktop
+// theme, this is the dialog's own font, loaded before any key is drawn.
 constexpr int kFacePx = 12;
 constexpr double kCaptionSize = double(kCaptionFontPx) / kFacePx;
 constexpr double kNameSize = double(kNameFontPx) / kFacePx;
