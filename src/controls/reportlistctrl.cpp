@@ -177,7 +177,8 @@ void ReportListCtrl::DeleteItems(const std::function<bool(int row)>& match) {
         while (first > 0 && match(first - 1))
             --first;
         model()->removeRows(first, row - first + 1);
-        row = first - 1;
+        // The row above the run, if any, has been asked already and stays.
+        row = first - 2;
     }
 }
 

@@ -114,6 +114,19 @@ TEST_F(ActionListFixture, DeleteKeyItemsMatchesTheWholeKeyText) {
     EXPECT_EQ(Column(0), (std::vector<std::string>{"Key10", "Key11"}));
 }
 
+TEST_F(ActionListFixture, DeleteItemsTakesRunsOfRowsAndAsksOfEachRowOnce) {
+    for (int key = 0; key < 6; ++key)
+        keys[static_cast<size_t>(key)].m_arrSlots[0] = {""};
+    list.RefreshAll(); // Key1 to Key6
+    std::vector<int> asked;
+    list.DeleteItems([&](int row) {
+        asked.push_back(row);
+        return row != 2 && row != 5;
+    });
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Key3", "Key6"}));
+    EXPECT_EQ(asked, (std::vector<int>{5, 4, 3, 2, 1, 0}));
+}
+
 TEST_F(ActionListFixture, AKeysScatteredRowsAllGoAndTheFocusTravelsWithItsRow) {
     keys[0].m_arrSlots[0] = {""};  // Key1 Press
     keys[0].m_arrSlots[36] = {""}; // Key1 Virtual
