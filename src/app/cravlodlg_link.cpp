@@ -43,17 +43,45 @@ void DropFront(char* buf, int& count, int n) {
     count -= n;
 }
 
+// Whether the length bytes at buf are one whole frame: begun by "QVM",
+// complete and with the right checksum.
+bool IsWholeFrame(char* buf, int length) {
+    const CQvmCmd frame(1, buf, length);
+    return length >= 3 && std::memcmp(buf, "QVM", 3) == 0 && frame.IsComplete() && frame.VerifyChecksum();
+}
+
+// Whether the length bytes at buf are a learned code the IR library editor
+// takes: a whole frame long enough to carry the 99 code bytes.
+bool IsLearnedCode(char* buf, int length) {
+    return length >= kMinLearnedFrameBytes && IsWholeFrame(buf, length);
+}
+
+// Where a whole frame begins at a later "QVM" of the count bytes at buf, or
+// 0 when none does: a header that is still waiting for its bytes may be
+// stray bytes, and must not hold back a frame that came after it.
+int LaterWholeFrame(char* buf, int count) {
+    const std::string_view held(buf, static_cast<size_t>(count));
+    for (size_t at = held.find("QVM", 1); at != std::string_view::npos; at = held.find("QVM", at + 1))
+        if (IsWholeFrame(buf + at, count - static_cast<int>(at)))
+            return static_cast<int>(at);
+    return 0;
+}
+
 // The learned-code assembly of count bytes in buf: drops what can begin no
 // frame and returns the byte count of the frame then at its start once it
-// is complete (its length plus 12 bytes held, the last "D" too if it came),
-// else 0. Bytes before "QVM" begin no frame (with no "QVM" at all, only a
-// tail that may be its beginning stays); neither does a "QVM" whose length
-// field is not four digits of a frame that fits the buffer, and the
-// assembly goes on from the next "QVM".
+// is complete (its length plus 12 bytes held), else 0. Bytes before "QVM"
+// begin no frame (with no "QVM" at all, only a tail that may be its
+// beginning stays); neither does a "QVM" whose length field is not four
+// digits of a frame that fits the buffer, nor one still waiting for its
+// bytes when a whole frame follows it: the assembly goes on from the next
+// "QVM". A complete frame ends after its checksum and as much of "ENND" as
+// follows it: a frame that lost the end of its trailer is followed by the
+// next frame's "QVM", which belongs to that frame.
 int TakeLearnedFrame(char* buf, int& count) {
     constexpr std::string_view kStart = "QVM";
-    constexpr int kHeadBytes = 7;   // "QVM" and the length field
-    constexpr int kWholeExtra = 13; // a whole frame is its length plus 13 bytes
+    constexpr std::string_view kTrailer = "ENND";
+    constexpr int kHeadBytes = 7;    // "QVM" and the length field
+    constexpr int kTrailerExtra = 9; // the trailer starts at the length plus 9
     size_t from = 0;
     for (;;) {
         const std::string_view held(buf, static_cast<size_t>(count));
@@ -78,16 +106,21 @@ int TakeLearnedFrame(char* buf, int& count) {
             from = 1; // this "QVM" cannot complete
             continue;
         }
-        return frame.IsComplete() ? std::min(count, length + kWholeExtra) : 0;
+        if (!frame.IsComplete()) {
+            if (const int later = LaterWholeFrame(buf, count)) {
+                from = static_cast<size_t>(later);
+                continue;
+            }
+            return 0;
+        }
+        int end = length + kTrailerExtra;
+        for (const char c : kTrailer) {
+            if (end >= count || buf[end] != c)
+                break;
+            ++end;
+        }
+        return end;
     }
-}
-
-// Whether the length bytes at buf are a learned code the IR library editor
-// takes: long enough, begun by "QVM", complete and with the right checksum.
-bool IsLearnedCode(char* buf, int length) {
-    const CQvmCmd frame(1, buf, length);
-    return length >= kMinLearnedFrameBytes && std::memcmp(buf, "QVM", 3) == 0 && frame.IsComplete() &&
-           frame.VerifyChecksum();
 }
 
 // Where a frame that was completed by the bytes of another begins: a later

@@ -318,6 +318,36 @@ TEST_F(LinkTest, ALearnedCodeFromSplitChunksReachesTheIrEditorOnce) {
     EXPECT_FALSE(dlg.m_bRxBusy);
 }
 
+// A frame that lost the end of its trailer, then a whole one, in one chunk
+// or in two: the whole one arrives once, and nothing handed over mixes the
+// bytes of the two. Stray bytes that look like the header of a long frame
+// hold back no whole frame that follows them.
+TEST_F(LinkTest, WhileLearningACutTrailerOrAStrayHeaderLosesNoFrame) {
+    CravloDlg& dlg = Start();
+    FakeIrEditor editor;
+    dlg.m_bIrLearning = true;
+    const std::string cut = LearnedFrame(), whole = LearnedFrame(0x22, "B9");
+    const auto receive = [&](const std::vector<std::string>& chunks) {
+        editor.frames.clear();
+        dlg.m_bRxBusy = false;
+        for (const std::string& chunk : chunks)
+            dlg.OnRsComData(chunk.data(), int(chunk.size()));
+        return editor.frames;
+    };
+    for (const size_t lost : {1, 2, 4}) {
+        const std::string first = cut.substr(0, cut.size() - lost);
+        for (const auto& chunks : {std::vector{first + whole}, std::vector{first, whole}}) {
+            const std::vector<std::string> frames = receive(chunks);
+            EXPECT_EQ(std::count(frames.begin(), frames.end(), whole), 1) << lost << " " << chunks.size();
+            for (const std::string& frame : frames)
+                EXPECT_TRUE(frame == whole || cut.starts_with(frame)) << frame;
+        }
+    }
+    EXPECT_EQ(receive({"QVM1105" + whole}), std::vector{whole});
+    EXPECT_EQ(receive({"QVM1105", whole}), std::vector{whole});
+    EXPECT_FALSE(dlg.m_bRxBusy);
+}
+
 // With the IR library editor open, stray bytes before and between the
 // keypad's learned-code frames lose no code, as chunks of their own or in
 // the frame's chunk.
