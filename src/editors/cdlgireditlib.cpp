@@ -112,8 +112,9 @@ int CDlgIREditLib::LoadLibAndSelect(const std::string& library, const std::strin
 }
 
 void CDlgIREditLib::OnBnClickedOpenLib() {
-    if (!OpenLibraryFile(m_irLib, QStringLiteral("irr"), "Can Not Open The File",
-                         [this] { m_editLibName->clear(); }))
+    // A library that cannot be opened changes nothing the editor shows: the
+    // rows may not have been saved yet.
+    if (!OpenLibraryFile(m_irLib, QStringLiteral("irr"), "Can Not Open The File"))
         return;
     m_editLibName->setText(cp936::ToUnicode(m_irLib.m_strName));
     m_arrFunctions = m_irLib.m_arrFunctions;

@@ -244,10 +244,9 @@ void CDlgRs232EditLib::OnBnClickedRadioHex() {
 }
 
 void CDlgRs232EditLib::OnBnClickedOpenLib() {
-    if (!OpenLibraryFile(m_rsLib, QStringLiteral("rss"), "Can Not Open The File", [this] {
-            m_editLibName->clear();
-            m_comboFunction->clear();
-        }))
+    // A library that cannot be opened changes nothing the editor shows: the
+    // work in it may not have been saved yet.
+    if (!OpenLibraryFile(m_rsLib, QStringLiteral("rss"), "Can Not Open The File"))
         return;
     m_editLibName->setText(ToQ(m_rsLib.m_strName));
     FillFunctionCombo({});

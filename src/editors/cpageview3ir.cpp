@@ -188,6 +188,7 @@ void CPageView3Ir::OnBnClickedChangeLib() {
     if (!OpenLibraryFile(m_irLib, QStringLiteral("irr"), "The File is already destroyed", [this] {
             m_editLibName->clear();
             m_comboFunction->clear();
+            m_irLib = {};
         }))
         return;
     SetEditText(m_editLibName, m_irLib.m_strName);

@@ -190,6 +190,7 @@ void CPageView3Rs232::OnBnClickedChangeLib() {
     if (!OpenLibraryFile(m_rsLib, QStringLiteral("rss"), "The File is already destroyed", [this] {
             m_editLibName->clear();
             m_comboLibFunction->clear();
+            m_rsLib = {};
         }))
         return;
     SetEditText(m_editLibName, m_rsLib.m_strName);

@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 
 // `extension` without its dot ("irr", "rss"). The chosen path, or nothing
 // when the user cancelled.
@@ -29,22 +30,23 @@ template <typename Library> LibraryRead ReadLibraryFile(Library& library, const 
 }
 
 // The Open Lib / Change Lib step of the library editors and pages: asks for
-// a library file and reads it into `library`, which starts empty. Once a file
-// was chosen, `clearShown` empties the controls that show a library, so they
-// never keep the old one's remains; a file that cannot be read whole shows
-// `refusal`. True when a library was read.
+// a library file and reads it whole. True when it was read: it then
+// replaces `library`. A file that cannot be read whole leaves `library` as
+// it was, runs `refused` (a page empties what it shows) and shows `refusal`.
 template <typename Library>
 bool OpenLibraryFile(Library& library, const QString& extension, const char* refusal,
-                     const std::function<void()>& clearShown) {
+                     const std::function<void()>& refused = {}) {
     const std::optional<QString> path = ChooseLibraryFile(extension, false);
     if (!path)
         return false;
-    clearShown();
-    library = Library();
+    Library read;
     // A damaged file is refused like one that cannot be read.
-    if (ReadLibraryFile(library, *path) != LibraryRead::Loaded) {
+    if (ReadLibraryFile(read, *path) != LibraryRead::Loaded) {
+        if (refused)
+            refused();
         prompt::MessageBox(refusal);
         return false;
     }
+    library = std::move(read);
     return true;
 }

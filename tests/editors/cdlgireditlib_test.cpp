@@ -241,7 +241,11 @@ TEST_F(IrEditLib, OpenLibRefusesAFileItCannotReadAndKeepsTheRows) {
     EXPECT_EQ(m_prompter.Texts(),
               (std::vector<std::string>{"Can Not Open The File", "Can Not Open The File"}));
     EXPECT_EQ(Column(dlg->m_listCodes, 1), (std::vector<std::string>{"Power", "Mute"}));
-    EXPECT_EQ(dlg->m_editLibName->text(), QString());
+    EXPECT_EQ(dlg->m_editLibName->text(), QString("TV"));
+    // The rows still save under their library.
+    ASSERT_TRUE(QFile::remove(LibFile("TV.irr")));
+    dlg->m_btnSaveEdit->click();
+    EXPECT_EQ(ReadFileBytes(LibFile("TV.irr")), kTvLibrary);
     // Cancel in the file dialog changes nothing at all.
     m_prompter.Clear();
     dlg->m_btnOpenLib->click();

@@ -436,16 +436,18 @@ TEST_F(Rs232EditLib, DamagedAndMissingLibrariesAreRefused) {
     EXPECT_EQ(cut.m_editLibName->text(), QString());
     EXPECT_EQ(cut.m_comboFunction->count(), 0);
 
-    // Open Lib of a damaged file empties the editor and says so.
+    // Open Lib of a damaged or cut file says so and changes nothing shown.
     WriteLib("L.rss", whole);
     CDlgRs232EditLib& dlg = Open("L", "PWR");
     m_prompter.Clear();
-    m_prompter.QueueFile(LibFile("Count.rss"));
-    Click(dlg.m_btnOpenLib);
-    EXPECT_EQ(m_prompter.Texts(), Strings{"Can Not Open The File"});
-    EXPECT_EQ(dlg.m_editLibName->text(), QString());
-    EXPECT_EQ(dlg.m_comboFunction->count(), 0);
-    EXPECT_TRUE(dlg.m_rsLib.m_arrFunctions.empty());
+    for (const char* file : {"Count.rss", "Cut.rss"}) {
+        m_prompter.QueueFile(LibFile(file));
+        Click(dlg.m_btnOpenLib);
+        EXPECT_EQ(dlg.m_editLibName->text(), QString("L")) << file;
+        EXPECT_EQ(dlg.m_comboFunction->currentText(), QString("PWR")) << file;
+        EXPECT_EQ(dlg.m_rsLib.m_arrFunctions.size(), 1u) << file;
+    }
+    EXPECT_EQ(m_prompter.Texts(), (Strings{"Can Not Open The File", "Can Not Open The File"}));
     EXPECT_EQ(ReadFileBytes(LibFile("Count.rss")), Rs232Library("L", 3, kPwr + kPwr));
 }
 
