@@ -101,10 +101,9 @@ CPageView3Rs232::CPageView3Rs232(QWidget* parent) : EventPage(parent) {
     connect(m_btnEdit, &QPushButton::clicked, this, &CPageView3Rs232::OnBnClickedEdit);
 
     // Without a port or send mode the event would go out on port 1 once,
-    // whatever the port mode allows: refused instead, with the one message
-    // this page has for both.
+    // whatever the port mode allows: refused instead, naming the list.
     RequireSelection(m_comboPort, "no selecte port");
-    RequireSelection(m_comboActive, "no selecte port");
+    RequireSelection(m_comboActive, "Please select the send mode");
     OnInitDialog();
     DropKeys(true, false);
 }

@@ -342,7 +342,7 @@ TEST_F(EventPageTest, AListWithoutASelectionRefusesAddAndEditByItsName) {
         {io, io->m_comboPort, "Please select the port"},
         {io, io->m_comboDirection, "Please select the IO direction"},
         {io, io->m_comboLevel, "Please select the output level"},
-        {rs232, rs232->m_comboActive, "no selecte port"},
+        {rs232, rs232->m_comboActive, "Please select the send mode"},
     };
     rs232->m_editData->setText("x");
     for (const auto& c : cases) {
