@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -33,6 +34,22 @@ constexpr EventPageEntry kEventPageTable[CravloDlg::kEventPageCount] = {
     {"RS232", "UART"}, {"IR", "INFR"},   {"Relay", "RELY"}, {"Delay", "DELY"},  {"Compare", "UCMP"},
     {"LED", "LEDP"},   {"Page", "ENPG"}, {"Loop", "CASD"},  {"Toggle", "LTOG"},
 };
+
+// A widget made after the window's start joins the end of the window's
+// keyboard order, behind every other control. An event page belongs right
+// after the tab bar, where the pages made at start stand: its controls are
+// moved there, keeping their own order.
+void PlaceAfterInTabOrder(QWidget* anchor, QWidget* page) {
+    QWidget* window = page->window();
+    std::vector<QWidget*> controls;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && page->isAncestorOf(w))
+            controls.push_back(w);
+    for (QWidget* control : controls) {
+        QWidget::setTabOrder(anchor, control);
+        anchor = control;
+    }
+}
 
 constexpr int kColumnWidthKeyPx = 80;
 constexpr int kColumnWidthTypePx = 80;
@@ -195,6 +212,7 @@ CPageView3IO* CravloDlg::CreateGpioPage() {
     auto* page = new CPageView3IO(this);
     page->SetHost(this);
     page->hide();
+    PlaceAfterInTabOrder(m_tabEvents->tabBar(), page);
     return page;
 }
 
@@ -260,6 +278,7 @@ EventPage* CravloDlg::EventPageAt(int n) {
     m_tabEvents->setCurrentIndex(current);
     m_tabEvents->setUpdatesEnabled(true);
     delete empty;
+    PlaceAfterInTabOrder(m_tabEvents->tabBar(), page);
     return page;
 }
 

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QTabBar>
 #include <algorithm>
 
 namespace {
@@ -426,4 +427,30 @@ TEST_F(EventPageTest, NameEditsOfEveryPageRefuseTheFieldSeparator) {
         edit->insert("x:y");
         EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
     }
+}
+
+// Every page sits in the window's keyboard order right after the tab bar,
+// whether it was made at start or when its tab was first shown.
+TEST_F(EventPageTest, TabFromTheTabBarEntersTheShownPageAndShiftTabGoesBack) {
+    CravloDlg& dlg = Start();
+    QApplication::setActiveWindow(&dlg);
+    QTabBar* bar = dlg.m_tabEvents->tabBar();
+    const auto tabFromBar = [&](QWidget* page) {
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Tab);
+        QWidget* entered = QApplication::focusWidget();
+        EXPECT_TRUE(entered && page->isAncestorOf(entered)) << page->objectName().toStdString();
+        if (entered)
+            QTest::keyClick(entered, Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), bar) << page->objectName().toStdString();
+    };
+    for (int i = kEventPageIndexCount - 1; i >= 0; --i) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+        ASSERT_EQ(dlg.m_tabEvents->currentIndex(), i);
+        tabFromBar(dlg.m_tabEvents->widget(i));
+    }
+    // The GPIO page, which has no tab, where it is shown.
+    dlg.m_tabEvents->currentWidget()->hide();
+    dlg.m_pageIO->show();
+    tabFromBar(dlg.m_pageIO);
 }
