@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -58,6 +59,23 @@ struct KeyFonts {
 const KeyFonts& Fonts() {
     static const KeyFonts* const fonts = new KeyFonts;
     return *fonts;
+}
+
+// The most characters of a text a room `width` pixels wide can show: at
+// the smallest size no character is narrower than half a pixel. A longer
+// name or number is cut there, so that a key measures and draws no more
+// than it can show, however long the text a project brings.
+int MostShownChars(int width) {
+    return 2 * std::max(width, 1);
+}
+
+// The first `count` characters of the code page 936 text `bytes`, or all of
+// them. A character takes one or two bytes, so the first 2 x `count` bytes
+// hold at least `count` whole characters when there are more.
+QString LeadingText(std::string_view bytes, int count) {
+    QString text = cp936::ToUnicode(bytes.substr(0, 2 * size_t(count)));
+    text.truncate(count);
+    return text;
 }
 
 // Draws `text` centred in `rect`, `scale` times its natural size.
@@ -145,14 +163,14 @@ void CBaseButton::DrawItem(QPainter& painter, const QRect& bounds) const {
     painter.setPen(QColor(255, 0, 0));
     painter.setClipRect(CaptionRect().intersected(client));
     DrawScaledText(painter, CaptionRect(), QSizeF(Fonts().captionStretch, 1) * kCaptionSize,
-                   cp936::ToUnicode(m_strCaption));
+                   LeadingText(m_strCaption, MostShownChars(CaptionRect().width())));
     painter.restore();
 
     // The name is centred in the room right of the number, so that the two
     // never overlap.
     const QRect nameRect(CaptionRect().right() + 1, client.top(), client.right() - CaptionRect().right(),
                          client.height());
-    const QString name = cp936::ToUnicode(m_strName);
+    const QString name = LeadingText(m_strName, MostShownChars(nameRect.width()));
     painter.save();
     painter.setFont(Fonts().face);
     painter.setPen(QColor(0, 0, 0));

@@ -1,6 +1,7 @@
 #include "controls/cbasebutton.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QImage>
 #include <QMouseEvent>
@@ -182,4 +183,19 @@ TEST(CBaseButtonCreate, SetsNameCaptionPlaceAndId) {
     EXPECT_EQ(key.geometry(), QRect(10, 20, 35, 25));
     EXPECT_EQ(key.objectName(), "4614");
     EXPECT_FALSE(key.isHidden());
+}
+
+TEST_F(CBaseButtonLook, AHugeNameOrNumberPaintsAsFastAsAShortOne) {
+    // A crafted project may bring a name of megabytes: a key measures and
+    // draws only as much as can show.
+    key.m_strName = std::string(size_t(4) << 20, 'W');
+    key.m_strCaption = std::string(size_t(4) << 20, '8');
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = Render(key);
+    EXPECT_LT(timer.elapsed(), 500);
+    int dark = 0;
+    for (int x = CBaseButton::CaptionRect().right() + 1; x < image.width() - 1; ++x)
+        dark += qGray(image.pixel(x, image.height() / 2)) < 150;
+    EXPECT_GT(dark, 0) << "the name still shows";
 }
