@@ -249,6 +249,7 @@ void CDlgRs232EditLib::OnBnClickedOpenLib() {
     if (!OpenLibraryFile(m_rsLib, QStringLiteral("rss"), "Can Not Open The File"))
         return;
     m_editLibName->setText(ToQ(m_rsLib.m_strName));
+    m_comboFunction->clear();
     FillFunctionCombo({});
     OnCbnSelchangeComboFunction();
 }

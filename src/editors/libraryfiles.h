@@ -30,20 +30,22 @@ template <typename Library> LibraryRead ReadLibraryFile(Library& library, const 
 }
 
 // The Open Lib / Change Lib step of the library editors and pages: asks for
-// a library file and reads it whole. True when it was read: it then
-// replaces `library`. A file that cannot be read whole leaves `library` as
-// it was, runs `refused` (a page empties what it shows) and shows `refusal`.
+// a library file and reads it whole. Once a file was chosen, `chosen` runs
+// (a page empties what shows a library, so that it never keeps the old
+// one's remains). True when the file was read: it then replaces `library`;
+// a file that cannot be read whole leaves `library` as it was and shows
+// `refusal`.
 template <typename Library>
 bool OpenLibraryFile(Library& library, const QString& extension, const char* refusal,
-                     const std::function<void()>& refused = {}) {
+                     const std::function<void()>& chosen = {}) {
     const std::optional<QString> path = ChooseLibraryFile(extension, false);
     if (!path)
         return false;
+    if (chosen)
+        chosen();
     Library read;
     // A damaged file is refused like one that cannot be read.
     if (ReadLibraryFile(read, *path) != LibraryRead::Loaded) {
-        if (refused)
-            refused();
         prompt::MessageBox(refusal);
         return false;
     }

@@ -448,6 +448,12 @@ TEST_F(Rs232EditLib, DamagedAndMissingLibrariesAreRefused) {
         EXPECT_EQ(dlg.m_rsLib.m_arrFunctions.size(), 1u) << file;
     }
     EXPECT_EQ(m_prompter.Texts(), (Strings{"Can Not Open The File", "Can Not Open The File"}));
+    // A good library replaces what is shown.
+    WriteLib("M.rss", Rs232Library("M", 1, Rs232Record("z", "38400", "8", "1", "NONE", 1, 0, 1, "\x7f")));
+    m_prompter.QueueFile(LibFile("M.rss"));
+    Click(dlg.m_btnOpenLib);
+    EXPECT_EQ(dlg.m_editLibName->text(), QString("M"));
+    EXPECT_EQ(ComboEntries(dlg.m_comboFunction), QStringList{"z"});
     EXPECT_EQ(ReadFileBytes(LibFile("Count.rss")), Rs232Library("L", 3, kPwr + kPwr));
 }
 

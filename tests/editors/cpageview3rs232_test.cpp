@@ -393,6 +393,7 @@ TEST_F(Rs232PageTest, LookupFailuresAreNamed) {
     // The library changed after it was read onto the page.
     m_prompter.Clear();
     ChangeLib(page, "Proj.rss");
+    EXPECT_EQ(ComboEntries(page->m_comboLibFunction), (QStringList{"input", "Power On"}));
     WriteLibrary("Proj.rss", Rs232Library("Proj", 1, kInput));
     ChooseEntry(page->m_comboLibFunction, QString("Power On"));
     EXPECT_EQ(m_prompter.Texts(), Strings{"No Such Function"});
