@@ -43,11 +43,11 @@ void DropFront(char* buf, int& count, int n) {
     count -= n;
 }
 
-// Whether the length bytes at buf are one whole frame: begun by "QVM",
-// complete and with the right checksum.
+// Whether the length bytes at buf are one whole frame: complete (which
+// takes "QVM" at its start) and with the right checksum.
 bool IsWholeFrame(char* buf, int length) {
     const CQvmCmd frame(1, buf, length);
-    return length >= 3 && std::memcmp(buf, "QVM", 3) == 0 && frame.IsComplete() && frame.VerifyChecksum();
+    return frame.IsComplete() && frame.VerifyChecksum();
 }
 
 // Whether the length bytes at buf are a learned code the IR library editor

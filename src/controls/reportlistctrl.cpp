@@ -22,6 +22,12 @@ constexpr int kBytesRole = Qt::UserRole + 1;
 // How much darker the cells of a marked sorted column are drawn.
 constexpr int kMarkedColumnDarkerPercent = 106;
 
+// Shows the bytes `text` in the item's cell and keeps them beside it.
+void SetCellText(QTreeWidgetItem* item, int column, const std::string& text) {
+    item->setText(column, cp936::ToUnicode(text));
+    item->setData(column, kBytesRole, QByteArray::fromStdString(text));
+}
+
 } // namespace
 
 ReportListCtrl::ReportListCtrl(QWidget* parent) : QTreeWidget(parent) {
@@ -99,11 +105,8 @@ void ReportListCtrl::AppendRows(const std::vector<Row>& rows) {
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const Row& row : rows) {
         auto* item = new QTreeWidgetItem();
-        for (size_t column = 0; column < row.texts.size(); ++column) {
-            const std::string& text = row.texts[column];
-            item->setText(static_cast<int>(column), cp936::ToUnicode(text));
-            item->setData(static_cast<int>(column), kBytesRole, QByteArray::fromStdString(text));
-        }
+        for (size_t column = 0; column < row.texts.size(); ++column)
+            SetCellText(item, static_cast<int>(column), row.texts[column]);
         item->setData(0, kItemDataRole, row.data);
         items.append(item);
     }
@@ -124,8 +127,7 @@ void ReportListCtrl::SetItemText(int row, int column, const std::string& text) {
     QTreeWidgetItem* item = topLevelItem(row);
     if (!item)
         return;
-    item->setText(column, cp936::ToUnicode(text));
-    item->setData(column, kBytesRole, QByteArray::fromStdString(text));
+    SetCellText(item, column, text);
 }
 
 qint64 ReportListCtrl::GetItemData(int row) const {
