@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and its speed benchmark in the release build (no
 # sanitizers, the flags of run.sh) and prints the figures.
-# Usage: ./bench.sh [--runs N] [--only start|add|upload]
+# Usage: ./bench.sh [--runs N] [--only start|add|upload|learn]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/scripts/deps.sh"

@@ -23,6 +23,7 @@
 #include "app/ondemand.h"
 #include "controls/cbasebutton.h"
 #include "device/crscom.h"
+#include "device/learnedframeassembler.h"
 #include "device/usbdevicenotices.h"
 #include "editors/eventpagehost.h"
 #include "editors/irlearnlink.h"
@@ -30,6 +31,7 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <atomic>
@@ -278,12 +280,14 @@ public:
     // The device hung up; the link has closed itself.
     void OnRsComLost() override;
     // A chunk while learning: assembled into learned-code frames, each
-    // complete one handed to OnIrFrameReceived. Stray bytes before or
-    // between frames are dropped.
+    // complete one handed to OnIrFrameReceived. Bytes that are no whole
+    // frame never cost a later whole frame.
     void AssembleLearnedCode(const char* bytes, int count);
     // Hands a learned-code frame with a right checksum to the "IR Edit"
     // window; without such a window learning ends.
     void OnIrFrameReceived(int kind, int length);
+    // The top-level window titled "IR Edit", or null.
+    QWidget* FindIrEditor();
     // The byte-by-byte frame assembler and its end; nothing feeds it.
     void OnRxByte(char byte);
     void OnRxFrameComplete(int kind, int length);
@@ -403,7 +407,12 @@ public:
     // The last complete learned-code frame and its byte count.
     std::array<char, kRxBufferSize> m_rxFrame{};
     int m_nRxFrameLen = 0;
-    int m_nRxCount = 0;  // bytes assembled in g_rxBuf
+    bool m_bRxFrameWhole = false; // its checksum is right
+    LearnedFrameAssembler m_learnedFrames;
+    QPointer<QWidget> m_irEditor; // the "IR Edit" window last found
+    // Bytes held by the learned-code assembly, or by the byte-by-byte one
+    // in g_rxBuf.
+    int m_nRxCount = 0;
     int m_nRxExpect = 0; // length field of the byte-by-byte assembly
     // Clear acknowledgements counted during a clear.
     int m_nClearReplies = 0;

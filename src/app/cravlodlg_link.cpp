@@ -37,12 +37,6 @@ bool Contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
 }
 
-// Drops the first n of the count bytes held in buf.
-void DropFront(char* buf, int& count, int n) {
-    std::memmove(buf, buf + n, static_cast<size_t>(count - n));
-    count -= n;
-}
-
 // Whether the length bytes at buf are one whole frame: complete (which
 // takes "QVM" at its start) and with the right checksum.
 bool IsWholeFrame(char* buf, int length) {
@@ -56,85 +50,7 @@ bool IsLearnedCode(char* buf, int length) {
     return length >= kMinLearnedFrameBytes && IsWholeFrame(buf, length);
 }
 
-// Where a whole frame begins at a later "QVM" of the count bytes at buf, or
-// 0 when none does: a header that is still waiting for its bytes may be
-// stray bytes, and must not hold back a frame that came after it.
-int LaterWholeFrame(char* buf, int count) {
-    const std::string_view held(buf, static_cast<size_t>(count));
-    for (size_t at = held.find("QVM", 1); at != std::string_view::npos; at = held.find("QVM", at + 1))
-        if (IsWholeFrame(buf + at, count - static_cast<int>(at)))
-            return static_cast<int>(at);
-    return 0;
-}
-
-// The learned-code assembly of count bytes in buf: drops what can begin no
-// frame and returns the byte count of the frame then at its start once it
-// is complete (its length plus 12 bytes held), else 0. Bytes before "QVM"
-// begin no frame (with no "QVM" at all, only a tail that may be its
-// beginning stays); neither does a "QVM" whose length field is not four
-// digits of a frame that fits the buffer, nor one still waiting for its
-// bytes when a whole frame follows it: the assembly goes on from the next
-// "QVM". A complete frame ends after its checksum and as much of "ENND" as
-// follows it: a frame that lost the end of its trailer is followed by the
-// next frame's "QVM", which belongs to that frame.
-int TakeLearnedFrame(char* buf, int& count) {
-    constexpr std::string_view kStart = "QVM";
-    constexpr std::string_view kTrailer = "ENND";
-    constexpr int kHeadBytes = 7;    // "QVM" and the length field
-    constexpr int kTrailerExtra = 9; // the trailer starts at the length plus 9
-    size_t from = 0;
-    for (;;) {
-        const std::string_view held(buf, static_cast<size_t>(count));
-        size_t start = held.find(kStart, from);
-        if (start == std::string_view::npos) {
-            start = held.size();
-            // A "QV" or "Q" at the end may begin a "QVM" that the chunk cut.
-            for (size_t keep = kStart.size() - 1; keep > 0; --keep)
-                if (held.ends_with(kStart.substr(0, keep))) {
-                    start -= keep;
-                    break;
-                }
-        }
-        DropFront(buf, count, static_cast<int>(start));
-        if (count < kHeadBytes)
-            return 0;
-        const CQvmCmd frame(1, buf, count);
-        const int length = frame.GetDataLength();
-        const bool digits =
-            std::all_of(buf + 3, buf + kHeadBytes, [](char c) { return c >= '0' && c <= '9'; });
-        if (!digits || length < 1 || length > kMaxFrameDataLength) {
-            from = 1; // this "QVM" cannot complete
-            continue;
-        }
-        if (!frame.IsComplete()) {
-            if (const int later = LaterWholeFrame(buf, count)) {
-                from = static_cast<size_t>(later);
-                continue;
-            }
-            return 0;
-        }
-        int end = length + kTrailerExtra;
-        for (const char c : kTrailer) {
-            if (end >= count || buf[end] != c)
-                break;
-            ++end;
-        }
-        return end;
-    }
-}
-
-// Where a frame that was completed by the bytes of another begins: a later
-// "QVM" inside the length bytes at buf of a frame that is no learned code
-// (its own end was lost, and the next frame's bytes made up its length).
-// 0 when there is none, or when the frame is a learned code.
-int NextFrameInside(char* buf, int length) {
-    if (IsLearnedCode(buf, length))
-        return 0;
-    const size_t next = std::string_view(buf, static_cast<size_t>(length)).find("QVM", 1);
-    return next == std::string_view::npos ? 0 : static_cast<int>(next);
-}
-
-QWidget* FindTopLevelByTitle(const QString& title) {
+QWidget* FindTopLevelByTitle(QLatin1String title) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->windowTitle() == title)
             return w;
@@ -318,44 +234,27 @@ void CravloDlg::OnRsComData(const char* bytes, int count) {
 }
 
 void CravloDlg::AssembleLearnedCode(const char* bytes, int count) {
+    // Not busy: a new learn request (or the end of a frame) forgets what
+    // was held.
     if (!m_bRxBusy)
-        m_nRxCount = 0;
-    while (count > 0) {
-        // What stays held is always less than a whole frame, and a frame
-        // that would not fit is no frame, so the buffer never fills without
-        // completing; if it did, it would be emptied.
-        if (m_nRxCount == kRxBufferSize)
-            m_nRxCount = 0;
-        const int take = std::min(count, kRxBufferSize - m_nRxCount);
-        std::memcpy(g_rxBuf + m_nRxCount, bytes, static_cast<size_t>(take));
-        m_nRxCount += take;
-        bytes += take;
-        count -= take;
-        // A chunk may complete one frame and hold the next one, or more.
-        while (const int length = TakeLearnedFrame(g_rxBuf, m_nRxCount)) {
-            if (const int next = NextFrameInside(g_rxBuf, length)) {
-                DropFront(g_rxBuf, m_nRxCount, next);
-                continue;
-            }
-            std::memcpy(m_rxFrame.data(), g_rxBuf, sizeof g_rxBuf);
-            m_nRxFrameLen = length;
-            DropFront(g_rxBuf, m_nRxCount, length);
-            OnIrFrameReceived(2, m_nRxFrameLen);
-            g_hReplyEvent.Set();
-            if (!m_bIrLearning) { // no editor any more: the rest is not a code
-                m_nRxCount = 0;
-                count = 0;
-                break;
-            }
-        }
-    }
+        m_learnedFrames.Reset();
+    m_learnedFrames.Feed(bytes, count, [this](std::string_view frame, bool whole) {
+        std::memcpy(m_rxFrame.data(), frame.data(), frame.size());
+        m_nRxFrameLen = static_cast<int>(frame.size());
+        m_bRxFrameWhole = whole;
+        OnIrFrameReceived(2, m_nRxFrameLen);
+        g_hReplyEvent.Set();
+        return m_bIrLearning; // no editor any more: the rest is not a code
+    });
+    m_nRxCount = m_learnedFrames.HeldCount();
     m_bRxBusy = m_nRxCount > 0;
 }
 
 void CravloDlg::OnIrFrameReceived(int /*kind*/, int /*length*/) {
-    QWidget* editor = FindTopLevelByTitle(QString::fromLatin1(kIrEditTitle));
-    if (editor) {
-        const bool valid = IsLearnedCode(m_rxFrame.data(), m_nRxFrameLen);
+    if (QWidget* editor = FindIrEditor()) {
+        // The assembly has checked the checksum already: a long frame
+        // without a right one costs no second look.
+        const bool valid = m_bRxFrameWhole && IsLearnedCode(m_rxFrame.data(), m_nRxFrameLen);
         if (auto* receiver = dynamic_cast<IrLearnReceiver*>(editor); receiver && valid) {
             // The editor gets its own copy: a chunk handled while it is busy
             // (a message box runs events) may overwrite m_rxFrame.
@@ -366,6 +265,15 @@ void CravloDlg::OnIrFrameReceived(int /*kind*/, int /*length*/) {
         m_bIrLearning = false;
     }
     m_bRxBusy = false;
+}
+
+QWidget* CravloDlg::FindIrEditor() {
+    // The last one found is asked first: looking through every window for
+    // each frame would make junk that looks like frames costly.
+    const QLatin1String title(kIrEditTitle);
+    if (!m_irEditor || !m_irEditor->isWindow() || m_irEditor->windowTitle() != title)
+        m_irEditor = FindTopLevelByTitle(title);
+    return m_irEditor;
 }
 
 void CravloDlg::OnRxByte(char byte) {

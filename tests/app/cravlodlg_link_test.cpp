@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include <QWidget>
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -318,34 +319,49 @@ TEST_F(LinkTest, ALearnedCodeFromSplitChunksReachesTheIrEditorOnce) {
     EXPECT_FALSE(dlg.m_bRxBusy);
 }
 
-// A frame that lost the end of its trailer, then a whole one, in one chunk
-// or in two: the whole one arrives once, and nothing handed over mixes the
-// bytes of the two. Stray bytes that look like the header of a long frame
-// hold back no whole frame that follows them.
-TEST_F(LinkTest, WhileLearningACutTrailerOrAStrayHeaderLosesNoFrame) {
+// Whatever bytes come before a whole learned frame (a frame cut at its end
+// or in its middle, a wrong checksum, a spoilt trailer, stray headers of
+// short or long frames, junk), the whole frame reaches the editor exactly
+// once, in one chunk with them, in a chunk of its own or byte by byte; and
+// nothing handed over mixes the bytes of the two.
+TEST_F(LinkTest, WhileLearningBytesThatAreNoWholeFrameLoseNoWholeFrame) {
     CravloDlg& dlg = Start();
     FakeIrEditor editor;
     dlg.m_bIrLearning = true;
-    const std::string cut = LearnedFrame(), whole = LearnedFrame(0x22, "B9");
-    const auto receive = [&](const std::vector<std::string>& chunks) {
-        editor.frames.clear();
-        dlg.m_bRxBusy = false;
-        for (const std::string& chunk : chunks)
-            dlg.OnRsComData(chunk.data(), int(chunk.size()));
-        return editor.frames;
-    };
-    for (const size_t lost : {1, 2, 4}) {
-        const std::string first = cut.substr(0, cut.size() - lost);
-        for (const auto& chunks : {std::vector{first + whole}, std::vector{first, whole}}) {
-            const std::vector<std::string> frames = receive(chunks);
-            EXPECT_EQ(std::count(frames.begin(), frames.end(), whole), 1) << lost << " " << chunks.size();
+    const std::string damaged = LearnedFrame(), whole = LearnedFrame(0x22, "B9");
+    std::vector<std::string> before = {LearnedFrame(0x11, "27"), kJunk, std::string(300, 'x')};
+    for (const char* trailer : {"ENNX", "EXND", "XXXX"})
+        before.push_back(damaged.substr(0, 114) + trailer);
+    for (const char* stray :
+         {"QVM0001X", "QVM0001XY", "QVM0001", "QVM0006", "QVM0105\r\n", "QVM0500abc", "QVM1105", "QVM2035",
+          "QVM2035QVM0500QVM0001X", "\r\n", "Q", "QV", "QVM", "QVM?"})
+        before.push_back(stray);
+    for (size_t lost = 1; lost <= 120; ++lost)
+        before.push_back(damaged.substr(0, damaged.size() - std::min(lost, damaged.size())));
+    for (size_t lost = 1; lost <= 9; ++lost)
+        for (const size_t at : {5, 20, 60, 110})
+            before.push_back(std::string(damaged).erase(at, lost));
+    for (const std::string& first : before) {
+        std::vector<std::vector<std::string>> splits = {{first + whole}, {first, whole}, {}};
+        for (const char byte : first + whole)
+            splits.back().emplace_back(1, byte);
+        for (const std::vector<std::string>& chunks : splits) {
+            editor.frames.clear();
+            dlg.m_bRxBusy = false;
+            for (const std::string& chunk : chunks)
+                dlg.OnRsComData(chunk.data(), int(chunk.size()));
+            // Byte by byte, the frame is handed over before the last "D".
+            const auto isWhole = [&](const std::string& frame) {
+                return frame.size() >= whole.size() - 1 && whole.starts_with(frame);
+            };
+            const std::vector<std::string>& frames = editor.frames;
+            EXPECT_EQ(std::count_if(frames.begin(), frames.end(), isWhole), 1)
+                << first << " in " << chunks.size();
             for (const std::string& frame : frames)
-                EXPECT_TRUE(frame == whole || cut.starts_with(frame)) << frame;
+                EXPECT_TRUE(isWhole(frame) || first.starts_with(frame)) << frame;
+            EXPECT_FALSE(dlg.m_bRxBusy) << first;
         }
     }
-    EXPECT_EQ(receive({"QVM1105" + whole}), std::vector{whole});
-    EXPECT_EQ(receive({"QVM1105", whole}), std::vector{whole});
-    EXPECT_FALSE(dlg.m_bRxBusy);
 }
 
 // With the IR library editor open, stray bytes before and between the
