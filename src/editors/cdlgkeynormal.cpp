@@ -28,6 +28,11 @@ void SelectOrNone(QComboBox* combo, int index) {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
+// The repeat interval as the value edit shows it: 15 tenths give "1.5S".
+QString RepeatDelayText(int tenths) {
+    return QString::fromStdString(txt::Format("%.1fS", tenths / 10.0));
+}
+
 } // namespace
 
 CDlgKeyNormal::CDlgKeyNormal(int key, KeyRecord& record, int model, QWidget* parent)
@@ -117,9 +122,13 @@ void CDlgKeyNormal::OnInitDialog() {
         const QSignalBlocker block(m_sliderRepeat);
         m_sliderRepeat->setRange(0, kMaxRepeatTenths);
         m_sliderRepeat->setPageStep(0);
-        m_sliderRepeat->setValue(0);
+        m_sliderRepeat->setValue(m_record.m_nRepeatDelay);
     }
-    m_editRepeat->setText(QStringLiteral("0.0S"));
+    // The dialog starts at the key's repeat delay, so that an Add keeps it
+    // unless the slider is moved. A project file may hold a value the slider
+    // cannot show; it is shown and handed back as it is until then.
+    m_nRepeatDelay = m_record.m_nRepeatDelay;
+    m_editRepeat->setText(RepeatDelayText(m_nRepeatDelay));
     // The user types at most 4 characters; a longer stored name still shows
     // whole and is handed back unchanged.
     m_editName->SetLimitText(kNameLength);
@@ -223,7 +232,8 @@ void CDlgKeyNormal::OnCbnSelchangeComboToggleClass() {
 }
 
 void CDlgKeyNormal::OnHScroll() {
-    m_editRepeat->setText(QString::fromStdString(txt::Format("%.1fS", m_sliderRepeat->value() / 10.0)));
+    m_nRepeatDelay = m_sliderRepeat->value();
+    m_editRepeat->setText(RepeatDelayText(m_nRepeatDelay));
 }
 
 void CDlgKeyNormal::OnBnClickedOk() {
@@ -256,7 +266,6 @@ void CDlgKeyNormal::OnBnClickedOk() {
     m_nLedLevel = m_comboLed->currentIndex();
     m_nGroup = m_comboGroup->currentIndex();
     m_strName = cp936::FromUnicode(m_editName->text());
-    m_nRepeatDelay = m_sliderRepeat->value();
     accept();
 }
 

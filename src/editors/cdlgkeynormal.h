@@ -31,7 +31,8 @@ public:
     int m_nKey;
     // Results of Add: the key action (kind -1 when no type is chosen), the
     // LED level and group as list indexes, the repeat delay in tenths of a
-    // second and the name as typed.
+    // second (the key's own unless the slider was moved) and the name as
+    // typed.
     int m_nKind = 0;
     int m_nParamA = 0;
     int m_nParamB = 0;

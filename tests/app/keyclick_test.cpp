@@ -96,6 +96,29 @@ TEST_F(MainWindowTest, AddTakesTheKeySettingsAndPageNumberFour) {
     EXPECT_EQ(dlg.m_nSelSlot, 6);
 }
 
+TEST_F(MainWindowTest, AddOfAnyTypeKeepsTheKeysRepeatDelay) {
+    CravloDlg& dlg = Start();
+    CBaseButton& key = dlg.m_keys[0];
+    key.SetKeyAction(1, 0, 0);
+    key.m_nRepeatDelay = 15;
+    // Release, Page and Toggle hide the repeat interval; Press shows it.
+    for (const char* type : {"Release", "Page", "Toggle", "Press"}) {
+        SCOPED_TRACE(type);
+        OnModalOf<CDlgKeyNormal>([&](CDlgKeyNormal* d) {
+            EXPECT_EQ(d->m_editRepeat->text(), "1.5S");
+            EXPECT_EQ(d->m_sliderRepeat->value(), 15);
+            ChooseEntry(d->m_comboType, QString(type));
+            Click(d->m_btnOk);
+        });
+        ClickKey(key);
+        EXPECT_EQ(key.m_nRepeatDelay, 15);
+    }
+    // Release kept the Press; the last Press shows the delay again.
+    const int row = dlg.m_listAction->FindItem(0, 0);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(dlg.m_listAction->GetItemText(row, 2), "Repeat Delay Time: 1.5S");
+}
+
 TEST_F(MainWindowTest, CancelAddsNothingAndSetOnlyRenames) {
     CravloDlg& dlg = Start();
     OnModalOf<CDlgKeyNormal>([&](CDlgKeyNormal* d) { Click(d->m_btnCancel); });
