@@ -13,7 +13,19 @@
 #include <algorithm>
 #include <limits>
 
-CharFilterEdit::CharFilterEdit(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+// What the user may bring a text to without a limit of the edit's own: the
+// line edit's usual maximum length.
+constexpr int kTypingLimitChars = 32767;
+
+} // namespace
+
+CharFilterEdit::CharFilterEdit(QWidget* parent) : QLineEdit(parent) {
+    // The line edit's maximum length would cut text that the owner sets;
+    // Room() limits what the user brings in instead.
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 QString CharFilterEdit::FilterText(const QString& text) const {
     QString kept;
@@ -26,9 +38,8 @@ QString CharFilterEdit::FilterText(const QString& text) const {
 }
 
 int CharFilterEdit::Room(int replaced) const {
-    if (m_nLimitText <= 0)
-        return std::numeric_limits<int>::max();
-    return std::max(0, m_nLimitText - int(text().size()) + replaced);
+    const int limit = m_nLimitText > 0 ? m_nLimitText : kTypingLimitChars;
+    return std::max(0, limit - int(text().size()) + replaced);
 }
 
 void CharFilterEdit::InsertFiltered(const QString& text) {

@@ -27,7 +27,8 @@ public:
     // Pastes the clipboard's text through the filter.
     void PasteFiltered();
 
-    // The most characters the user may bring the text to; 0: no limit.
+    // The most characters the user may bring the text to; 0: 32,767, the
+    // line edit's usual maximum length.
     void SetLimitText(int limit) { m_nLimitText = limit; }
 
 protected:

@@ -1,6 +1,7 @@
 #include "controls/dialoglayout.h"
 
 #include "controls/bandedstyle.h"
+#include "controls/charfilteredit.h"
 #include "controls/radiogroup.h"
 
 #include <QComboBox>
@@ -22,6 +23,15 @@ void MakeReadOnly(QLineEdit* edit) {
 }
 
 namespace {
+
+// A line edit that lets every character in: text the program sets is taken
+// whole, while the user brings it to 32,767 characters at most, as the line
+// edit's own maximum length allows.
+class AnyCharEdit : public CharFilterEdit {
+public:
+    using CharFilterEdit::CharFilterEdit;
+    bool AcceptsChar(QChar) const override { return true; }
+};
 
 // The program's style with two changes, given to the controls that need
 // them: a group's frame is a grey line with rounded corners from 6 pixels
@@ -139,7 +149,7 @@ QComboBox* DialogLayout::Combo(int id, int x, int y, int width, int height) cons
 }
 
 QLineEdit* DialogLayout::Edit(int id, int x, int y, int width, int height) const {
-    return Place(new QLineEdit(m_pParent), id, x, y, width, height);
+    return Place(new AnyCharEdit(m_pParent), id, x, y, width, height);
 }
 
 QPushButton* DialogLayout::Button(const char* text, int id, int x, int y, int width, int height) const {

@@ -58,6 +58,8 @@ public:
 
     QLabel* Label(const char* text, int id, int x, int y, int width, int height = kLabelHeightDlu) const;
     QComboBox* Combo(int id, int x, int y, int width, int height = kComboHeightDlu) const;
+    // Text the program sets is taken whole; the user may bring it to 32,767
+    // characters.
     QLineEdit* Edit(int id, int x, int y, int width, int height = kEditHeightDlu) const;
     QPushButton* Button(const char* text, int id, int x, int y, int width = kButtonWidthDlu,
                         int height = kButtonHeightDlu) const;

@@ -3,6 +3,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
+#include <limits>
 
 namespace {
 
@@ -24,6 +25,9 @@ private:
 } // namespace
 
 FittingEdit::FittingEdit(QWidget* parent) : QLineEdit(parent) {
+    // The line edit's maximum length would cut text that the owner sets; the
+    // box's width limits what the user brings in.
+    setMaxLength(std::numeric_limits<int>::max());
     setValidator(new FitValidator(this));
 }
 

@@ -1,5 +1,7 @@
 #include "controls/cqvmkeynameedit.h"
 #include "controls/crs232edit.h"
+#include "controls/dialoglayout.h"
+#include "controls/fittingedit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,6 +114,29 @@ TEST(KeyNameEdit, LengthLimitHoldsForPasteAndOwnerTextIsNotFiltered) {
     edit.end(false);
     QTest::keyClicks(&edit, "_x");
     EXPECT_EQ(edit.text(), QString("A-Bx"));
+}
+
+TEST(FilteredEdits, OwnerTextIsTakenWholeWhileTypingKeepsItsLimit) {
+    // Longer than the 32,767 characters a line edit holds by default.
+    const QString owner(40000, QChar('x'));
+    QWidget dialog;
+    CRS232Edit data(&dialog);
+    CQvmKeyNameEdit name(&dialog);
+    name.SetLimitText(4);
+    FittingEdit fitting(&dialog);
+    QLineEdit* plain = DialogLayout(&dialog).Edit(1180, 0, 0, 60);
+    dialog.show();
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{&data, &name, &fitting, plain}) {
+        edit->setText(owner);
+        EXPECT_EQ(edit->text().size(), 40000) << edit->metaObject()->className();
+    }
+    // The user still brings a text to 32,767 characters at most.
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{&data, plain}) {
+        edit->clear();
+        Paste(*edit, owner);
+        QTest::keyClicks(edit, "y");
+        EXPECT_EQ(edit->text().size(), 32767);
+    }
 }
 
 TEST(Rs232Edit, TextModeTakesEveryCharacterHexModeOnlyHex) {
