@@ -325,8 +325,7 @@ CRS232LibFun CDlgRs232EditLib::FunctionFromControls(const std::string& name) {
         // Saved as the device takes it; the user learns what was kept.
         const bool hex = fun.m_nFormat != CRS232LibFun::kFormatAscii;
         const int kept = hex ? fun.m_nLength : fun.m_nLength - serialtext::EndByteCount(fun.m_nEndChar);
-        prompt::MessageBox(txt::Format("The data is too long: only its first %d %s are kept", kept,
-                                       hex ? "bytes" : "characters"));
+        prompt::MessageBox(txt::Format("The data is too long: only its first %d bytes are kept", kept));
     }
     return fun;
 }

@@ -64,7 +64,7 @@ bool SetFunctionData(CRS232LibFun& fun, std::string_view text) {
         if (trimmed.empty())
             return false;
         const std::string_view end = EndBytes(fun.m_nEndChar);
-        const size_t n = std::min(trimmed.size(), size_t(kMaxDataBytes) - end.size());
+        const size_t n = txt::WholeCharLength(trimmed, size_t(kMaxDataBytes) - end.size());
         std::copy_n(trimmed.begin(), n, fun.m_data.begin());
         std::copy(end.begin(), end.end(), fun.m_data.begin() + long(n));
         fun.m_nLength = int(n + end.size());

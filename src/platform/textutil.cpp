@@ -55,6 +55,20 @@ std::string Mid(std::string_view s, long pos, long n) {
     return std::string(s.substr(static_cast<size_t>(pos), static_cast<size_t>(n)));
 }
 
+size_t WholeCharLength(std::string_view s, size_t maxBytes) {
+    if (s.size() <= maxBytes)
+        return s.size();
+    size_t n = 0;
+    while (n < maxBytes) {
+        const unsigned char c = static_cast<unsigned char>(s[n]);
+        const size_t width = c >= 0x81 && c <= 0xFE ? 2 : 1;
+        if (n + width > maxBytes)
+            break;
+        n += width;
+    }
+    return n;
+}
+
 std::string Format(const char* fmt, ...) {
     va_list ap;
     va_start(ap, fmt);

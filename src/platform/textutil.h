@@ -27,6 +27,10 @@ bool IsBlank(std::string_view s);
 std::string Left(std::string_view s, long n);
 std::string Mid(std::string_view s, long pos, long n = -1);
 
+// How many bytes of s, at most maxBytes, end after a whole character: a byte
+// 0x81-0xFE leads a double-byte character, which is kept whole or left out.
+size_t WholeCharLength(std::string_view s, size_t maxBytes);
+
 // printf-style formatting into a std::string.
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 

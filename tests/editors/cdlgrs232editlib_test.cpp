@@ -278,7 +278,7 @@ TEST_F(Rs232EditLib, SaveRewritesOnlyTheListedFunctionFromTheControls) {
     dlg.m_editData->setText(QString(40, 'x'));
     Click(dlg.m_radioEndCrLf);
     Click(dlg.m_btnSaveEdit);
-    EXPECT_EQ(m_prompter.Texts(), Strings{"The data is too long: only its first 30 characters are kept"});
+    EXPECT_EQ(m_prompter.Texts(), Strings{"The data is too long: only its first 30 bytes are kept"});
     EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
               Rs232Library("L", 2,
                            kPwr + Rs232Record("b", "115200", "7", "2", "ODD", 0, 2, 32,
@@ -287,6 +287,29 @@ TEST_F(Rs232EditLib, SaveRewritesOnlyTheListedFunctionFromTheControls) {
     ChooseEntry(dlg.m_comboDataBit, QString("8"));
     EXPECT_EQ(ComboEntries(dlg.m_comboParity), (QStringList{"NONE", "ODD", "EVEN"}));
     EXPECT_EQ(dlg.m_comboParity->currentText(), QString("NONE"));
+
+    // The cut ends after the last whole double-byte character that fits
+    // ("中" is D6 D0), even where a trail byte could pass for a lead byte.
+    Click(dlg.m_radioEndNone);
+    const struct {
+        QString text;
+        const char* message;
+        std::string data;
+    } cuts[] = {{QString(31, 'A') + QString::fromUtf8("中"),
+                 "The data is too long: only its first 31 bytes are kept", std::string(31, 'A')},
+                {QString(30, 'A') + QString::fromUtf8("中中"),
+                 "The data is too long: only its first 32 bytes are kept",
+                 std::string(30, 'A') + "\xD6\xD0"}};
+    for (const auto& cut : cuts) {
+        m_prompter.Clear();
+        dlg.m_editData->setText(cut.text);
+        Click(dlg.m_btnSaveEdit);
+        EXPECT_EQ(m_prompter.Texts(), Strings{cut.message});
+        EXPECT_EQ(ReadFileBytes(LibFile("L.rss")),
+                  Rs232Library("L", 2,
+                               kPwr + Rs232Record("b", "115200", "8", "2", "NONE", 0, 0,
+                                                  char(cut.data.size()), cut.data)));
+    }
 }
 
 TEST_F(Rs232EditLib, AFunctionStoredWithNoParityShowsItAfterSevenBitsWereChosen) {
