@@ -37,6 +37,56 @@ bool IsAscii(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
+// Code page 936's user-defined areas, which Windows maps to private-use
+// characters and iconv leaves out. Codes run row by row (lead byte), trail
+// bytes rising, 7F left out: AAA1-AFFE from U+E000, F8A1-FEFE from U+E234,
+// A140-A7A0 from U+E4C6.
+struct UserArea {
+    int firstLead, lastLead, firstTrail, lastTrail;
+    char16_t first;
+};
+constexpr UserArea kUserAreas[] = {
+    {0xAA, 0xAF, 0xA1, 0xFE, 0xE000},
+    {0xF8, 0xFE, 0xA1, 0xFE, 0xE234},
+    {0xA1, 0xA7, 0x40, 0xA0, 0xE4C6},
+};
+constexpr int kNoTrail = 0x7F;
+
+// The trail bytes of a row, and the place of a trail byte in its row.
+int TrailsPerRow(const UserArea& area) {
+    return area.lastTrail - area.firstTrail + 1 - (area.firstTrail < kNoTrail && kNoTrail <= area.lastTrail);
+}
+int TrailIndex(const UserArea& area, int trail) {
+    return trail - area.firstTrail - (area.firstTrail < kNoTrail && kNoTrail < trail);
+}
+
+// The private-use character of a two-byte code, or 0 when the code lies in
+// no user-defined area.
+char16_t UserAreaChar(unsigned char lead, unsigned char trail) {
+    for (const UserArea& area : kUserAreas) {
+        if (lead >= area.firstLead && lead <= area.lastLead && trail >= area.firstTrail &&
+            trail <= area.lastTrail && trail != kNoTrail)
+            return char16_t(area.first + (lead - area.firstLead) * TrailsPerRow(area) +
+                            TrailIndex(area, trail));
+    }
+    return 0;
+}
+
+// The two bytes of a private-use character of a user-defined area, or empty.
+std::string UserAreaBytes(char16_t u) {
+    for (const UserArea& area : kUserAreas) {
+        const int perRow = TrailsPerRow(area);
+        const int index = int(u) - int(area.first);
+        if (index < 0 || index >= (area.lastLead - area.firstLead + 1) * perRow)
+            continue;
+        int trail = area.firstTrail + index % perRow;
+        if (area.firstTrail < kNoTrail && trail >= kNoTrail)
+            ++trail;
+        return {char(area.firstLead + index / perRow), char(trail)};
+    }
+    return {};
+}
+
 } // namespace
 
 QString ToUnicode(std::string_view bytes) {
@@ -64,10 +114,15 @@ QString ToUnicode(std::string_view bytes) {
         if (r == static_cast<size_t>(-1)) {
             if (errno == E2BIG)
                 continue;
+            // iconv stops at a code of a user-defined area too. Any other
             // EILSEQ or EINVAL (a lead byte at the end): replace one byte, go on.
-            out += QChar(QChar::ReplacementCharacter);
-            ++src;
-            --left;
+            const char16_t user = left >= 2 ? UserAreaChar(static_cast<unsigned char>(src[0]),
+                                                           static_cast<unsigned char>(src[1]))
+                                            : 0;
+            out += user ? QChar(user) : QChar(QChar::ReplacementCharacter);
+            const size_t skip = user ? 2 : 1;
+            src += skip;
+            left -= skip;
             iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
         }
     }
@@ -96,10 +151,12 @@ std::string FromUnicode(const QString& text) {
         if (r == static_cast<size_t>(-1)) {
             if (errno == E2BIG)
                 continue;
-            out += '?';
-            // Skip one UTF-16 unit, or two for a surrogate pair.
             const char16_t u = static_cast<char16_t>(static_cast<unsigned char>(src[0]) |
                                                      (static_cast<unsigned char>(src[1]) << 8));
+            // iconv stops at a character of a user-defined area too.
+            const std::string user = UserAreaBytes(u);
+            out += user.empty() ? std::string("?") : user;
+            // Skip one UTF-16 unit, or two for a surrogate pair.
             const size_t skip = (u >= 0xD800 && u < 0xDC00 && left >= 4) ? 4 : 2;
             src += std::min(skip, left);
             left -= std::min(skip, left);

@@ -9,6 +9,9 @@
 
 namespace cp936 {
 
+// The codes of the user-defined areas (AAA1-AFFE, F8A1-FEFE, A140-A7A0)
+// become private-use characters U+E000-U+E765, as on Windows, and back.
+
 // Bytes that are not valid code page 936 become U+FFFD, one per bad byte.
 QString ToUnicode(std::string_view bytes);
 
