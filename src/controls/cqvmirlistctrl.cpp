@@ -44,7 +44,7 @@ int CompareNoCase(const std::string& a, const std::string& b) {
         }
         if (ca != cb)
             return ca < cb ? -1 : 1;
-        trail = !trail && ca >= 0x81 && ca <= 0xFE;
+        trail = !trail && txt::IsLeadByte(char(ca));
     }
     if (a.size() == b.size())
         return 0;

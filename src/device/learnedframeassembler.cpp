@@ -80,10 +80,10 @@ void LearnedFrameAssembler::Scan() {
         m_scan = at + 1;
         if (matched < held)
             continue;
-        const int length = (q[3] - '0') * 1000 + (q[4] - '0') * 100 + (q[5] - '0') * 10 + (q[6] - '0');
+        const long length = txt::ToInt(std::string_view(q + 3, 4));
         if (length < 1 || length > kMaxFrameDataLength)
             continue;
-        m_starts.push_back({at, length, false});
+        m_starts.push_back({at, static_cast<int>(length), false});
         m_due.emplace(at + length + kCompleteExtra, at);
     }
 }

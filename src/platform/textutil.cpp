@@ -60,8 +60,7 @@ size_t WholeCharLength(std::string_view s, size_t maxBytes) {
         return s.size();
     size_t n = 0;
     while (n < maxBytes) {
-        const unsigned char c = static_cast<unsigned char>(s[n]);
-        const size_t width = c >= 0x81 && c <= 0xFE ? 2 : 1;
+        const size_t width = IsLeadByte(s[n]) ? 2 : 1;
         if (n + width > maxBytes)
             break;
         n += width;

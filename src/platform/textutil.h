@@ -27,8 +27,14 @@ bool IsBlank(std::string_view s);
 std::string Left(std::string_view s, long n);
 std::string Mid(std::string_view s, long pos, long n = -1);
 
-// How many bytes of s, at most maxBytes, end after a whole character: a byte
-// 0x81-0xFE leads a double-byte character, which is kept whole or left out.
+// Whether a byte of code page 936 text begins a double-byte character.
+inline bool IsLeadByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
+// How many bytes of s, at most maxBytes, end after a whole character: a
+// double-byte character is kept whole or left out.
 size_t WholeCharLength(std::string_view s, size_t maxBytes);
 
 // printf-style formatting into a std::string.

@@ -46,20 +46,21 @@ TEST(LearnedFrameAssembler, RandomStreamsLoseNoWholeFrame) {
         std::string stream;
         std::vector<std::string> expected;
         for (int piece = number(1, 8); piece > 0; --piece) {
-            std::string damaged = frame(0);
             switch (number(0, 5)) {
             case 0:
             case 1:
                 expected.push_back(frame(0));
                 stream += expected.back();
                 break;
-            case 2: // cut at its end, past the checksum, or in its middle
+            case 2: { // cut at its end, past the checksum, or in its middle
+                std::string damaged = frame(0);
                 if (number(0, 1))
                     stream += damaged.substr(0, damaged.size() - size_t(number(5, int(damaged.size()))));
                 else
                     stream +=
                         damaged.erase(size_t(number(1, int(damaged.size()) - 10)), size_t(number(1, 9)));
                 break;
+            }
             case 3:
                 stream += frame(number(1, 255));
                 break;
