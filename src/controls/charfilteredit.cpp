@@ -37,6 +37,16 @@ QString CharFilterEdit::FilterText(const QString& text) const {
     return kept;
 }
 
+QString CharFilterEdit::FilterToRoom(const QString& text, int replaced) const {
+    QString kept = FilterText(text);
+    int room = Room(replaced);
+    // A surrogate pair that does not fit whole stays out with its high half.
+    if (room > 0 && room < kept.size() && kept.at(room - 1).isHighSurrogate() && kept.at(room).isLowSurrogate())
+        --room;
+    kept.truncate(room);
+    return kept;
+}
+
 int CharFilterEdit::Room(int replaced) const {
     const int limit = m_nLimitText > 0 ? m_nLimitText : kTypingLimitChars;
     return std::max(0, limit - int(text().size()) + replaced);
@@ -45,7 +55,7 @@ int CharFilterEdit::Room(int replaced) const {
 void CharFilterEdit::InsertFiltered(const QString& text) {
     if (isReadOnly())
         return;
-    const QString kept = FilterText(text).left(Room(int(selectedText().size())));
+    const QString kept = FilterToRoom(text, int(selectedText().size()));
     if (!kept.isEmpty())
         insert(kept);
 }
@@ -90,7 +100,7 @@ void CharFilterEdit::keyPressEvent(QKeyEvent* event) {
 
 void CharFilterEdit::inputMethodEvent(QInputMethodEvent* event) {
     const QString commit = event->commitString();
-    const QString kept = FilterText(commit).left(Room(int(selectedText().size())));
+    const QString kept = FilterToRoom(commit, int(selectedText().size()));
     if (kept == commit) {
         QLineEdit::inputMethodEvent(event);
         return;
@@ -140,7 +150,7 @@ void CharFilterEdit::dropEvent(QDropEvent* event) {
     // Text moved within the edit leaves its place first.
     const int replaced = event->source() == this ? int(selectedText().size()) : 0;
     QMimeData kept;
-    kept.setText(FilterText(event->mimeData()->text()).left(Room(replaced)));
+    kept.setText(FilterToRoom(event->mimeData()->text(), replaced));
     QDropEvent filtered(event->position(), event->possibleActions(), &kept, event->buttons(),
                         event->modifiers(), event->type());
     QLineEdit::dropEvent(&filtered);

@@ -42,6 +42,9 @@ private:
     // Whether the line edit's own handling would insert the key's text.
     static bool InsertsText(const QKeyEvent& event);
     void InsertFiltered(const QString& text);
+    // The characters of text that the set accepts, cut to the room left
+    // when `replaced` characters give way; a surrogate pair is never split.
+    QString FilterToRoom(const QString& text, int replaced) const;
     // How many characters the user may still add when `replaced`
     // characters of the text give way to them.
     int Room(int replaced) const;

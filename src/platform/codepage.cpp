@@ -1,8 +1,12 @@
 #include "platform/codepage.h"
 
+#include "platform/textutil.h"
+
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <iconv.h>
+#include <iterator>
 #include <vector>
 
 namespace cp936 {
@@ -37,54 +41,106 @@ bool IsAscii(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
-// Code page 936's user-defined areas, which Windows maps to private-use
-// characters and iconv leaves out. Codes run row by row (lead byte), trail
-// bytes rising, 7F left out: AAA1-AFFE from U+E000, F8A1-FEFE from U+E234,
-// A140-A7A0 from U+E4C6.
-struct UserArea {
+// Code page 936 codes that iconv leaves out and Windows maps to private-use
+// characters, as blocks of rows (lead bytes) and trail bytes, 7F left out.
+// Codes run row by row, trail bytes rising, from the block's first
+// character.
+struct PrivateUseBlock {
     int firstLead, lastLead, firstTrail, lastTrail;
     char16_t first;
-};
-constexpr UserArea kUserAreas[] = {
-    {0xAA, 0xAF, 0xA1, 0xFE, 0xE000},
-    {0xF8, 0xFE, 0xA1, 0xFE, 0xE234},
-    {0xA1, 0xA7, 0x40, 0xA0, 0xE4C6},
 };
 constexpr int kNoTrail = 0x7F;
 
 // The trail bytes of a row, and the place of a trail byte in its row.
-int TrailsPerRow(const UserArea& area) {
-    return area.lastTrail - area.firstTrail + 1 - (area.firstTrail < kNoTrail && kNoTrail <= area.lastTrail);
+constexpr int TrailsPerRow(const PrivateUseBlock& block) {
+    return block.lastTrail - block.firstTrail + 1 - (block.firstTrail < kNoTrail && kNoTrail <= block.lastTrail);
 }
-int TrailIndex(const UserArea& area, int trail) {
-    return trail - area.firstTrail - (area.firstTrail < kNoTrail && kNoTrail < trail);
+constexpr int TrailIndex(const PrivateUseBlock& block, int trail) {
+    return trail - block.firstTrail - (block.firstTrail < kNoTrail && kNoTrail < trail);
+}
+constexpr int CodeCount(const PrivateUseBlock& block) {
+    return (block.lastLead - block.firstLead + 1) * TrailsPerRow(block);
 }
 
-// The private-use character of a two-byte code, or 0 when the code lies in
-// no user-defined area.
-char16_t UserAreaChar(unsigned char lead, unsigned char trail) {
-    for (const UserArea& area : kUserAreas) {
-        if (lead >= area.firstLead && lead <= area.lastLead && trail >= area.firstTrail &&
-            trail <= area.lastTrail && trail != kNoTrail)
-            return char16_t(area.first + (lead - area.firstLead) * TrailsPerRow(area) +
-                            TrailIndex(area, trail));
+// The user-defined areas: AAA1-AFFE from U+E000, F8A1-FEFE from U+E234,
+// A140-A7A0 from U+E4C6.
+constexpr PrivateUseBlock kUserAreas[] = {
+    {0xAA, 0xAF, 0xA1, 0xFE, 0xE000},
+    {0xF8, 0xFE, 0xA1, 0xFE, 0xE234},
+    {0xA1, 0xA7, 0x40, 0xA0, 0xE4C6},
+};
+
+// The codes that GBK leaves unassigned, in code order: one run of trail
+// bytes in a row each. They follow the user-defined areas from U+E766.
+struct Run {
+    int lead, firstTrail, lastTrail;
+};
+constexpr Run kUnassignedRuns[] = {
+    {0xA2, 0xAB, 0xB0}, {0xA2, 0xE3, 0xE4}, {0xA2, 0xEF, 0xF0}, {0xA2, 0xFD, 0xFE}, {0xA4, 0xF4, 0xFE},
+    {0xA5, 0xF7, 0xFE}, {0xA6, 0xB9, 0xC0}, {0xA6, 0xD9, 0xDF}, {0xA6, 0xEC, 0xED}, {0xA6, 0xF3, 0xF3},
+    {0xA6, 0xF6, 0xFE}, {0xA7, 0xC2, 0xD0}, {0xA7, 0xF2, 0xFE}, {0xA8, 0x96, 0xA0}, {0xA8, 0xBC, 0xBC},
+    {0xA8, 0xBF, 0xBF}, {0xA8, 0xC1, 0xC4}, {0xA8, 0xEA, 0xFE}, {0xA9, 0x58, 0x58}, {0xA9, 0x5B, 0x5B},
+    {0xA9, 0x5D, 0x5F}, {0xA9, 0x89, 0x95}, {0xA9, 0x97, 0xA3}, {0xA9, 0xF0, 0xFE}, {0xD7, 0xFA, 0xFE},
+    {0xFE, 0x50, 0xA0}, // FE50-FE7E and FE80-FEA0
+};
+constexpr char16_t kFirstUnassignedChar = 0xE766;
+
+constexpr size_t kBlockCount = std::size(kUserAreas) + std::size(kUnassignedRuns);
+constexpr std::array<PrivateUseBlock, kBlockCount> kPrivateUseBlocks = [] {
+    std::array<PrivateUseBlock, kBlockCount> blocks{};
+    size_t i = 0;
+    for (const PrivateUseBlock& area : kUserAreas)
+        blocks[i++] = area;
+    char16_t next = kFirstUnassignedChar;
+    for (const Run& run : kUnassignedRuns) {
+        blocks[i] = {run.lead, run.lead, run.firstTrail, run.lastTrail, next};
+        next = char16_t(next + CodeCount(blocks[i++]));
+    }
+    return blocks;
+}();
+static_assert(kPrivateUseBlocks.back().first + CodeCount(kPrivateUseBlocks.back()) == 0xE865,
+              "the 255 unassigned codes end at U+E864");
+
+// The single byte FF, which Windows maps to a private-use character too.
+constexpr unsigned char kByteFF = 0xFF;
+constexpr char16_t kByteFFChar = 0xF8F5;
+
+// Whether the two bytes form a code: a lead byte 81-FE and a trail byte
+// 40-7E or 80-FE.
+bool IsCode(unsigned char lead, unsigned char trail) {
+    return txt::IsLeadByte(char(lead)) && trail >= 0x40 && trail <= 0xFE && trail != kNoTrail;
+}
+
+// The private-use character of a two-byte code, or 0.
+char16_t PrivateUseChar(unsigned char lead, unsigned char trail) {
+    for (const PrivateUseBlock& block : kPrivateUseBlocks) {
+        if (lead >= block.firstLead && lead <= block.lastLead && trail >= block.firstTrail &&
+            trail <= block.lastTrail && trail != kNoTrail)
+            return char16_t(block.first + (lead - block.firstLead) * TrailsPerRow(block) +
+                            TrailIndex(block, trail));
     }
     return 0;
 }
 
-// The two bytes of a private-use character of a user-defined area, or empty.
-std::string UserAreaBytes(char16_t u) {
-    for (const UserArea& area : kUserAreas) {
-        const int perRow = TrailsPerRow(area);
-        const int index = int(u) - int(area.first);
-        if (index < 0 || index >= (area.lastLead - area.firstLead + 1) * perRow)
+// The bytes of a private-use character of code page 936, or empty.
+std::string PrivateUseBytes(char16_t u) {
+    if (u == kByteFFChar)
+        return std::string(1, char(kByteFF));
+    for (const PrivateUseBlock& block : kPrivateUseBlocks) {
+        const int perRow = TrailsPerRow(block);
+        const int index = int(u) - int(block.first);
+        if (index < 0 || index >= CodeCount(block))
             continue;
-        int trail = area.firstTrail + index % perRow;
-        if (area.firstTrail < kNoTrail && trail >= kNoTrail)
+        int trail = block.firstTrail + index % perRow;
+        if (block.firstTrail < kNoTrail && trail >= kNoTrail)
             ++trail;
-        return {char(area.firstLead + index / perRow), char(trail)};
+        return {char(block.firstLead + index / perRow), char(trail)};
     }
     return {};
+}
+
+char16_t Utf16LeUnit(const char* p) {
+    return char16_t(static_cast<unsigned char>(p[0]) | (static_cast<unsigned char>(p[1]) << 8));
 }
 
 } // namespace
@@ -114,13 +170,22 @@ QString ToUnicode(std::string_view bytes) {
         if (r == static_cast<size_t>(-1)) {
             if (errno == E2BIG)
                 continue;
-            // iconv stops at a code of a user-defined area too. Any other
-            // EILSEQ or EINVAL (a lead byte at the end): replace one byte, go on.
-            const char16_t user = left >= 2 ? UserAreaChar(static_cast<unsigned char>(src[0]),
-                                                           static_cast<unsigned char>(src[1]))
-                                            : 0;
-            out += user ? QChar(user) : QChar(QChar::ReplacementCharacter);
-            const size_t skip = user ? 2 : 1;
+            // iconv stops at the codes it leaves out, which take their
+            // private-use characters, and at a malformed byte (EILSEQ, or
+            // EINVAL for a lead byte at the end), which takes U+FFFD alone:
+            // the byte after it is read as itself.
+            const auto lead = static_cast<unsigned char>(src[0]);
+            const auto trail = left >= 2 ? static_cast<unsigned char>(src[1]) : 0;
+            size_t skip = 1;
+            char16_t u = QChar::ReplacementCharacter;
+            if (lead == kByteFF) {
+                u = kByteFFChar;
+            } else if (left >= 2 && IsCode(lead, trail)) {
+                skip = 2;
+                if (const char16_t privateUse = PrivateUseChar(lead, trail))
+                    u = privateUse;
+            }
+            out += QChar(u);
             src += skip;
             left -= skip;
             iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
@@ -151,13 +216,14 @@ std::string FromUnicode(const QString& text) {
         if (r == static_cast<size_t>(-1)) {
             if (errno == E2BIG)
                 continue;
-            const char16_t u = static_cast<char16_t>(static_cast<unsigned char>(src[0]) |
-                                                     (static_cast<unsigned char>(src[1]) << 8));
-            // iconv stops at a character of a user-defined area too.
-            const std::string user = UserAreaBytes(u);
-            out += user.empty() ? std::string("?") : user;
-            // Skip one UTF-16 unit, or two for a surrogate pair.
-            const size_t skip = (u >= 0xD800 && u < 0xDC00 && left >= 4) ? 4 : 2;
+            // iconv stops at the private-use characters it leaves out and at
+            // every character code page 936 lacks, which becomes one '?': a
+            // surrogate pair takes two units, a lone surrogate one, so the
+            // character after it is always kept.
+            const char16_t u = Utf16LeUnit(src);
+            const std::string privateUse = PrivateUseBytes(u);
+            out += privateUse.empty() ? std::string("?") : privateUse;
+            const size_t skip = QChar::isHighSurrogate(u) && left >= 4 && QChar::isLowSurrogate(Utf16LeUnit(src + 2)) ? 4 : 2;
             src += std::min(skip, left);
             left -= std::min(skip, left);
             iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);

@@ -139,6 +139,38 @@ TEST(FilteredEdits, OwnerTextIsTakenWholeWhileTypingKeepsItsLimit) {
     }
 }
 
+TEST(FilteredEdits, TextCutToTheRoomLeftNeverSplitsASurrogatePair) {
+    const QString smile = QString::fromUtf16(u"\U0001F600");
+    const QString held = "0123456789" + QString(85, QChar('a'));
+    CRS232Edit edit;
+    edit.SetLimitText(96);
+    edit.show();
+    const auto commit = [&edit](const QString& text) {
+        QInputMethodEvent compose;
+        compose.setCommitString(text);
+        QApplication::sendEvent(&edit, &compose);
+    };
+    // Room for one unit: the pair stays out, what fits before it comes in.
+    const std::pair<QString, QString> oneUnit[] = {{smile, held}, {"x" + smile, "01234x" + held.mid(5)}};
+    for (const auto& [brought, expected] : oneUnit) {
+        for (const bool composed : {false, true}) {
+            edit.setText(held);
+            edit.setCursorPosition(5);
+            composed ? commit(brought) : Paste(edit, brought);
+            EXPECT_EQ(edit.text(), expected) << composed;
+        }
+    }
+    // Room for two units takes the pair whole.
+    edit.setText(held.left(94));
+    edit.setCursorPosition(5);
+    Paste(edit, smile + "x");
+    EXPECT_EQ(edit.text(), held.left(5) + smile + held.mid(5, 89));
+    edit.setText(held.left(94));
+    edit.end(false);
+    commit("y" + smile);
+    EXPECT_EQ(edit.text(), held.left(94) + "y");
+}
+
 TEST(Rs232Edit, TextModeTakesEveryCharacterHexModeOnlyHex) {
     CRS232Edit edit;
     edit.show();

@@ -355,7 +355,7 @@ TEST_F(Rs232EditLib, SaveChecksComeInOrder) {
     EXPECT_TRUE(m_prompter.FileRequests().empty());
 
     // A name the list cannot hold as it is stored is not found again.
-    WriteLib("Odd.rss", Rs232Library("Odd", 1, Rs232Record("\xff", "9600", "8", "1", "NONE", 0, 0, 1, "A")));
+    WriteLib("Odd.rss", Rs232Library("Odd", 1, Rs232Record("\x81", "9600", "8", "1", "NONE", 0, 0, 1, "A")));
     m_prompter.Clear();
     CDlgRs232EditLib& odd = Open("Odd", "");
     Click(odd.m_btnSaveEdit);

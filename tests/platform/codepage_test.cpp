@@ -1,6 +1,11 @@
 #include "platform/codepage.h"
 
+#include "platform/textutil.h"
+
 #include <gtest/gtest.h>
+#include <random>
+#include <set>
+#include <vector>
 
 TEST(CodePage, ChineseTextRoundTrips) {
     // "中文" in code page 936.
@@ -11,17 +16,43 @@ TEST(CodePage, ChineseTextRoundTrips) {
     EXPECT_EQ(cp936::FromUnicode(QString::fromUtf8("应用程序")), "\xD3\xA6\xD3\xC3\xB3\xCC\xD0\xF2");
 }
 
-TEST(CodePage, InvalidBytesBecomeReplacementCharacters) {
-    // A lead byte at the end, and a byte that is no character at all.
-    EXPECT_EQ(cp936::ToUnicode("ab\xD6"), QString("ab") + QChar(QChar::ReplacementCharacter));
-    EXPECT_EQ(cp936::ToUnicode("\xFF"
-                               "x"),
-              QString(QChar(QChar::ReplacementCharacter)) + "x");
-    EXPECT_EQ(cp936::ToUnicode(std::string("a\0b", 3)), QString::fromUtf16(u"a\u0000b", 3));
-    // Characters the code page cannot hold become '?'.
-    EXPECT_EQ(cp936::FromUnicode(QString::fromUtf8("a\xF0\x9F\x98\x80"
-                                                   "b")),
-              "a?b");
+TEST(CodePage, MalformedBytesAndLoneSurrogatesCostNoNeighbour) {
+    // A malformed byte becomes one U+FFFD; the byte after it is read as itself.
+    const std::pair<std::string, std::u16string> reads[] = {
+        {"ab\xD6", u"ab\uFFFD"},
+        {"\x81\x7F"
+         "A",
+         u"\uFFFD\u007FA"},
+        {"\x81\x0A\xD6\xD0", u"\uFFFD\n中"},
+        {std::string("\xFE\x00\xD6\xD0", 4), std::u16string(u"\uFFFD\u0000中", 3)},
+        {"\x81\x30\x81\x30", u"\uFFFD0\uFFFD0"},
+        {"\xD6\xFF\xD6\xD0", u"\uFFFD\uF8F5中"},
+        {"\xD6\xD0\xD6", u"中\uFFFD"},
+        {std::string("a\0b", 3), std::u16string(u"a\u0000b", 3)},
+    };
+    for (const auto& [bytes, text] : reads)
+        EXPECT_EQ(cp936::ToUnicode(bytes), QString::fromStdU16String(text)) << txt::ToHex(bytes, " ");
+
+    // Each character that code page 936 lacks becomes one '?', and the one
+    // after it is kept: a pair of surrogates, or a lone one anywhere.
+    const std::pair<std::u16string, std::string> writes[] = {
+        {u"a\U0001F600b", "a?b"},
+        {u"\xD800"
+         "A",
+         "?A"},
+        {u"\xD800中", "?\xD6\xD0"},
+        {u"\xDC00"
+         "A",
+         "?A"},
+        {u"A\xD800", "A?"},
+        {u"\xDBFF\xDBFF\xDC00中", "??\xD6\xD0"},
+        {u"\xDC00\xD800\xDC00"
+         "A",
+         "??A"},
+        {u"\x0100\xD83D", "??"},
+    };
+    for (const auto& [text, bytes] : writes)
+        EXPECT_EQ(cp936::FromUnicode(QString::fromStdU16String(text)), bytes) << bytes;
 }
 
 TEST(CodePage, UserDefinedAreasMapToPrivateUseCharactersBothWays) {
@@ -37,7 +68,73 @@ TEST(CodePage, UserDefinedAreasMapToPrivateUseCharactersBothWays) {
         EXPECT_EQ(cp936::ToUnicode(bytes), QString(QChar(unicode))) << bytes;
         EXPECT_EQ(cp936::FromUnicode(QString(QChar(unicode))), bytes);
     }
-    // Among other text; A17F is no code, U+E766 none of the areas'.
+    // Among other text; A17F is no code.
     EXPECT_EQ(cp936::ToUnicode("\xD6\xD0\xAA\xA1\xA1\x7F"), QString::fromUtf16(u"中\uE000\uFFFD\u007F"));
-    EXPECT_EQ(cp936::FromUnicode(QString::fromUtf16(u"\uE765\uE766中")), "\xA7\xA0?\xD6\xD0");
+    EXPECT_EQ(cp936::FromUnicode(QString::fromUtf16(u"\uE765\uE864\uE865中")), "\xA7\xA0\xFE\xA0?\xD6\xD0");
+}
+
+namespace {
+
+// Every well-formed code: the bytes 00-7F, 80 and FF, and each lead byte
+// 81-FE with a trail byte 40-7E or 80-FE.
+std::vector<std::string> EveryCode() {
+    std::vector<std::string> codes;
+    for (int b = 0; b <= 0x80; ++b)
+        codes.push_back(std::string(1, char(b)));
+    codes.push_back("\xFF");
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail != 0x7F)
+                codes.push_back({char(lead), char(trail)});
+        }
+    }
+    return codes;
+}
+
+} // namespace
+
+TEST(CodePage, EveryCodeReadsAsOneCharacterAndWritesBackAsOnWindows) {
+    const std::vector<std::string> codes = EveryCode();
+    ASSERT_EQ(codes.size(), 130u + 126u * 190u);
+    std::set<char16_t> seen;
+    for (const std::string& code : codes) {
+        const QString text = cp936::ToUnicode(code);
+        ASSERT_EQ(text.size(), 1) << txt::ToHex(code, " ");
+        EXPECT_NE(text.at(0), QChar(QChar::ReplacementCharacter)) << txt::ToHex(code, " ");
+        EXPECT_TRUE(seen.insert(text.at(0).unicode()).second) << txt::ToHex(code, " ");
+        EXPECT_EQ(cp936::FromUnicode(text), code) << txt::ToHex(code, " ");
+    }
+    // The single bytes, and the codes that GBK leaves unassigned, in code
+    // order from U+E766: the first and last code of runs, across the gap
+    // at FE7F.
+    const std::pair<const char*, char16_t> pinned[] = {
+        {"\x80", 0x20AC},     {"\xFF", 0xF8F5},     {"\xA2\xAB", 0xE766}, {"\xA2\xB0", 0xE76B},
+        {"\xA2\xE3", 0xE76C}, {"\xA4\xF4", 0xE772}, {"\xA6\xF3", 0xE796}, {"\xA8\xBC", 0xE7C7},
+        {"\xA9\x58", 0xE7E2}, {"\xA9\xFE", 0xE80F}, {"\xD7\xFA", 0xE810}, {"\xD7\xFE", 0xE814},
+        {"\xFE\x50", 0xE815}, {"\xFE\x7E", 0xE843}, {"\xFE\x80", 0xE844}, {"\xFE\xA0", 0xE864}};
+    for (const auto& [bytes, unicode] : pinned) {
+        EXPECT_EQ(cp936::ToUnicode(bytes), QString(QChar(unicode))) << bytes;
+        EXPECT_EQ(cp936::FromUnicode(QString(QChar(unicode))), bytes);
+    }
+    // A key name of an unassigned code and a character keeps both.
+    EXPECT_EQ(cp936::ToUnicode("\xA2\xAB\xB0\xA1"), QString::fromUtf16(u"\uE766啊"));
+    EXPECT_EQ(cp936::ToUnicode("\xA2\xAB"
+                               "AB"),
+              QString::fromUtf16(u"\uE766AB"));
+}
+
+TEST(CodePage, RandomTextsOfWellFormedCodesComeBackByteForByte) {
+    const std::vector<std::string> codes = EveryCode();
+    std::mt19937 random(936);
+    std::uniform_int_distribution<size_t> pick(0, codes.size() - 1);
+    std::uniform_int_distribution<int> length(1, 40);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const int count = length(random);
+        for (int i = 0; i < count; ++i)
+            bytes += codes[pick(random)];
+        const QString text = cp936::ToUnicode(bytes);
+        EXPECT_EQ(text.size(), count) << txt::ToHex(bytes, " ");
+        EXPECT_EQ(cp936::FromUnicode(text), bytes) << txt::ToHex(bytes, " ");
+    }
 }
