@@ -41,7 +41,8 @@ QString CharFilterEdit::FilterToRoom(const QString& text, int replaced) const {
     QString kept = FilterText(text);
     int room = Room(replaced);
     // A surrogate pair that does not fit whole stays out with its high half.
-    if (room > 0 && room < kept.size() && kept.at(room - 1).isHighSurrogate() && kept.at(room).isLowSurrogate())
+    if (room > 0 && room < kept.size() && kept.at(room - 1).isHighSurrogate() &&
+        kept.at(room).isLowSurrogate())
         --room;
     kept.truncate(room);
     return kept;

@@ -53,7 +53,8 @@ constexpr int kNoTrail = 0x7F;
 
 // The trail bytes of a row, and the place of a trail byte in its row.
 constexpr int TrailsPerRow(const PrivateUseBlock& block) {
-    return block.lastTrail - block.firstTrail + 1 - (block.firstTrail < kNoTrail && kNoTrail <= block.lastTrail);
+    return block.lastTrail - block.firstTrail + 1 -
+           (block.firstTrail < kNoTrail && kNoTrail <= block.lastTrail);
 }
 constexpr int TrailIndex(const PrivateUseBlock& block, int trail) {
     return trail - block.firstTrail - (block.firstTrail < kNoTrail && kNoTrail < trail);
@@ -223,7 +224,8 @@ std::string FromUnicode(const QString& text) {
             const char16_t u = Utf16LeUnit(src);
             const std::string privateUse = PrivateUseBytes(u);
             out += privateUse.empty() ? std::string("?") : privateUse;
-            const size_t skip = QChar::isHighSurrogate(u) && left >= 4 && QChar::isLowSurrogate(Utf16LeUnit(src + 2)) ? 4 : 2;
+            const size_t skip =
+                QChar::isHighSurrogate(u) && left >= 4 && QChar::isLowSurrogate(Utf16LeUnit(src + 2)) ? 4 : 2;
             src += std::min(skip, left);
             left -= std::min(skip, left);
             iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
