@@ -176,12 +176,12 @@ QString ToUnicode(std::string_view bytes) {
             // EINVAL for a lead byte at the end), which takes U+FFFD alone:
             // the byte after it is read as itself.
             const auto lead = static_cast<unsigned char>(src[0]);
-            const auto trail = left >= 2 ? static_cast<unsigned char>(src[1]) : 0;
+            const auto trail = left >= 2 ? static_cast<unsigned char>(src[1]) : 0; // 0: no code
             size_t skip = 1;
             char16_t u = QChar::ReplacementCharacter;
             if (lead == kByteFF) {
                 u = kByteFFChar;
-            } else if (left >= 2 && IsCode(lead, trail)) {
+            } else if (IsCode(lead, trail)) {
                 skip = 2;
                 if (const char16_t privateUse = PrivateUseChar(lead, trail))
                     u = privateUse;
@@ -226,8 +226,8 @@ std::string FromUnicode(const QString& text) {
             out += privateUse.empty() ? std::string("?") : privateUse;
             const size_t skip =
                 QChar::isHighSurrogate(u) && left >= 4 && QChar::isLowSurrogate(Utf16LeUnit(src + 2)) ? 4 : 2;
-            src += std::min(skip, left);
-            left -= std::min(skip, left);
+            src += skip;
+            left -= skip;
             iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
         }
     }
