@@ -1,6 +1,7 @@
 #include "controls/reportlistctrl.h"
 
 #include "controls/bandedstyle.h"
+#include "controls/showntext.h"
 #include "platform/codepage.h"
 
 #include <QEvent>
@@ -16,17 +17,8 @@
 namespace {
 
 constexpr int kItemDataRole = Qt::UserRole;
-// The cell's text as the program's bytes, kept beside the shown text so
-// that it comes back byte for byte.
-constexpr int kBytesRole = Qt::UserRole + 1;
 // How much darker the cells of a marked sorted column are drawn.
 constexpr int kMarkedColumnDarkerPercent = 106;
-
-// Shows the bytes `text` in the item's cell and keeps them beside it.
-void SetCellText(QTreeWidgetItem* item, int column, const std::string& text) {
-    item->setText(column, cp936::ToUnicode(text));
-    item->setData(column, kBytesRole, QByteArray::fromStdString(text));
-}
 
 } // namespace
 
@@ -106,7 +98,7 @@ void ReportListCtrl::AppendRows(const std::vector<Row>& rows) {
     for (const Row& row : rows) {
         auto* item = new QTreeWidgetItem();
         for (size_t column = 0; column < row.texts.size(); ++column)
-            SetCellText(item, static_cast<int>(column), row.texts[column]);
+            shown::SetCellText(item, static_cast<int>(column), row.texts[column]);
         item->setData(0, kItemDataRole, row.data);
         items.append(item);
     }
@@ -117,17 +109,14 @@ std::string ReportListCtrl::GetItemText(int row, int column) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     if (!item)
         return {};
-    const QVariant bytes = item->data(column, kBytesRole);
-    if (bytes.isValid())
-        return bytes.toByteArray().toStdString();
-    return cp936::FromUnicode(item->text(column));
+    return shown::CellText(item, column);
 }
 
 void ReportListCtrl::SetItemText(int row, int column, const std::string& text) {
     QTreeWidgetItem* item = topLevelItem(row);
     if (!item)
         return;
-    SetCellText(item, column, text);
+    shown::SetCellText(item, column, text);
 }
 
 qint64 ReportListCtrl::GetItemData(int row) const {

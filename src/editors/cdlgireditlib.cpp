@@ -2,11 +2,11 @@
 
 #include "controls/cqvmirlistctrl.h"
 #include "controls/dialoglayout.h"
+#include "controls/showntext.h"
 #include "device/devicetiming.h"
 #include "editors/cdlgnewname.h"
 #include "editors/libraryfiles.h"
 #include "model/cqvmcmd.h"
-#include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
@@ -99,7 +99,7 @@ int CDlgIREditLib::LoadLibAndSelect(const std::string& library, const std::strin
     case LibraryRead::Loaded:
         break;
     }
-    m_editLibName->setText(cp936::ToUnicode(lib));
+    shown::SetEditText(m_editLibName, lib);
     m_listCodes->LoadFromArray(m_irLib.m_arrFunctions);
     for (int row = 0; row < m_listCodes->GetItemCount(); ++row) {
         const std::string name = m_listCodes->GetItemText(row, 1);
@@ -116,7 +116,7 @@ void CDlgIREditLib::OnBnClickedOpenLib() {
     // rows may not have been saved yet.
     if (!OpenLibraryFile(m_irLib, QStringLiteral("irr"), "Can Not Open The File"))
         return;
-    m_editLibName->setText(cp936::ToUnicode(m_irLib.m_strName));
+    shown::SetEditText(m_editLibName, m_irLib.m_strName);
     m_arrFunctions = m_irLib.m_arrFunctions;
     m_listCodes->LoadFromArray(m_arrFunctions);
 }
@@ -128,7 +128,7 @@ void CDlgIREditLib::OnBnClickedNewLib() {
         return;
     m_listCodes->DeleteAllItems();
     m_arrFunctions.clear();
-    m_editLibName->setText(cp936::ToUnicode(dlg.m_strName));
+    shown::SetEditText(m_editLibName, dlg.m_strName);
     m_irLib.m_arrFunctions.clear();
     m_irLib.m_strName = dlg.m_strName;
 }
@@ -171,7 +171,7 @@ void CDlgIREditLib::OnBnClickedDeleteFunction() {
 }
 
 void CDlgIREditLib::UpdateLibFromList() {
-    m_strLibName = cp936::FromUnicode(m_editLibName->text());
+    m_strLibName = shown::EditText(m_editLibName);
     m_arrFunctions.clear();
     for (int row = 0; row < m_listCodes->GetItemCount(); ++row)
         m_arrFunctions.push_back(m_listCodes->GetItemLine(row));
@@ -180,7 +180,7 @@ void CDlgIREditLib::UpdateLibFromList() {
 }
 
 bool CDlgIREditLib::CanSave() {
-    if (txt::IsBlank(cp936::FromUnicode(m_editLibName->text()))) {
+    if (txt::IsBlank(shown::EditText(m_editLibName))) {
         prompt::MessageBox("Please Create a new lib name");
         return false;
     }

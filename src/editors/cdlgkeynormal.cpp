@@ -2,7 +2,7 @@
 
 #include "controls/cqvmkeynameedit.h"
 #include "controls/dialoglayout.h"
-#include "platform/codepage.h"
+#include "controls/showntext.h"
 #include "platform/textutil.h"
 
 #include <QComboBox>
@@ -148,7 +148,7 @@ void CDlgKeyNormal::OnInitDialog() {
         m_record.m_nLedLevel = 1;
     SelectOrNone(m_comboLed, m_record.m_nLedLevel);
     SelectOrNone(m_comboGroup, m_record.m_nGroup);
-    m_editName->setText(cp936::ToUnicode(m_record.m_strName));
+    shown::SetEditText(m_editName, m_record.m_strName);
 
     ShowKeyActionControls();
 }
@@ -265,13 +265,13 @@ void CDlgKeyNormal::OnBnClickedOk() {
     }
     m_nLedLevel = m_comboLed->currentIndex();
     m_nGroup = m_comboGroup->currentIndex();
-    m_strName = cp936::FromUnicode(m_editName->text());
+    m_strName = shown::EditText(m_editName);
     accept();
 }
 
 void CDlgKeyNormal::OnBnClickedSet() {
     m_record.m_nLedLevel = m_comboLed->currentIndex();
     m_record.m_nGroup = m_comboGroup->currentIndex();
-    m_record.m_strName = txt::Trim(cp936::FromUnicode(m_editName->text()));
+    m_record.m_strName = txt::Trim(shown::EditText(m_editName));
     reject();
 }

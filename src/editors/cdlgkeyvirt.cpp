@@ -2,7 +2,7 @@
 
 #include "controls/cqvmkeynameedit.h"
 #include "controls/dialoglayout.h"
-#include "platform/codepage.h"
+#include "controls/showntext.h"
 #include "platform/textutil.h"
 
 #include <QLabel>
@@ -36,15 +36,15 @@ CDlgKeyVirt::CDlgKeyVirt(int key, KeyRecord& record, QWidget* parent)
 }
 
 void CDlgKeyVirt::OnInitDialog() {
-    m_editName->setText(cp936::ToUnicode(m_record.m_strName));
+    shown::SetEditText(m_editName, m_record.m_strName);
 }
 
 void CDlgKeyVirt::OnBnClickedOk() {
-    m_strName = cp936::FromUnicode(m_editName->text());
+    m_strName = shown::EditText(m_editName);
     accept();
 }
 
 void CDlgKeyVirt::OnBnClickedSet() {
-    m_record.m_strName = txt::Trim(cp936::FromUnicode(m_editName->text()));
+    m_record.m_strName = txt::Trim(shown::EditText(m_editName));
     reject();
 }

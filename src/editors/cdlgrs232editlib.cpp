@@ -2,12 +2,11 @@
 
 #include "controls/crs232edit.h"
 #include "controls/dialoglayout.h"
-#include "controls/sortedcombo.h"
+#include "controls/showntext.h"
 #include "editors/cdlgnewname.h"
 #include "editors/libraryfiles.h"
 #include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
-#include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
@@ -22,22 +21,18 @@ namespace {
 
 constexpr int kDataEditMaxChars = 96;
 
-QString ToQ(const std::string& text) {
-    return cp936::ToUnicode(text);
-}
-
 std::string Text(const QLineEdit* edit) {
-    return cp936::FromUnicode(edit->text());
+    return shown::EditText(edit);
 }
 
 std::string Text(const QComboBox* combo) {
-    return combo->currentIndex() < 0 ? std::string() : cp936::FromUnicode(combo->currentText());
+    return shown::CurrentText(combo);
 }
 
 // Selects the entry whose text equals `text` exactly; none: the selection
 // stays. True when found.
 bool SelectExact(QComboBox* combo, const std::string& text) {
-    const int index = combo->findText(ToQ(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = shown::FindItem(combo, text, true);
     if (index >= 0)
         combo->setCurrentIndex(index);
     return index >= 0;
@@ -153,7 +148,7 @@ void CDlgRs232EditLib::LoadLibAndSelect(const std::string& library, const std::s
     case LibraryRead::Unreadable:
         return;
     }
-    m_editLibName->setText(ToQ(m_rsLib.m_strName));
+    shown::SetEditText(m_editLibName, m_rsLib.m_strName);
     if (m_rsLib.m_arrFunctions.empty())
         return;
     FillFunctionCombo(name);
@@ -165,11 +160,10 @@ void CDlgRs232EditLib::LoadLibAndSelect(const std::string& library, const std::s
 void CDlgRs232EditLib::FillFunctionCombo(const std::string& name) {
     if (m_rsLib.m_arrFunctions.empty())
         return;
-    for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
-        AddSortedItem(m_comboFunction, ToQ(fun.m_strName));
+    shown::FillSorted(m_comboFunction, m_rsLib.FunctionNames());
     m_comboFunction->setCurrentIndex(0);
     if (!name.empty()) {
-        const int index = m_comboFunction->findText(ToQ(name), Qt::MatchFixedString);
+        const int index = shown::FindItem(m_comboFunction, name, false);
         if (index >= 0)
             m_comboFunction->setCurrentIndex(index);
     }
@@ -200,7 +194,7 @@ void CDlgRs232EditLib::ShowAsciiFunction(int i) {
     m_nFormat = CRS232LibFun::kFormatAscii;
     m_nEndChar = fun.m_nEndChar;
     m_data->ShowEndChar(true);
-    m_editData->setText(ToQ(fun.GetDataText()));
+    shown::SetEditText(m_editData, fun.GetDataText());
     SelectSerialSettings(fun);
     // The typing filter follows the format shown.
     m_data->SetTypingMode(m_nFormat);
@@ -212,7 +206,7 @@ void CDlgRs232EditLib::ShowHexFunction(int i) {
     const CRS232LibFun& fun = m_rsLib.m_arrFunctions[size_t(i)];
     m_nFormat = CRS232LibFun::kFormatHex;
     m_data->ShowEndChar(false);
-    m_editData->setText(ToQ(fun.GetDataText()));
+    shown::SetEditText(m_editData, fun.GetDataText());
     SelectSerialSettings(fun);
     m_data->SetTypingMode(m_nFormat);
 }
@@ -248,7 +242,7 @@ void CDlgRs232EditLib::OnBnClickedOpenLib() {
     // work in it may not have been saved yet.
     if (!OpenLibraryFile(m_rsLib, QStringLiteral("rss"), "Can Not Open The File"))
         return;
-    m_editLibName->setText(ToQ(m_rsLib.m_strName));
+    shown::SetEditText(m_editLibName, m_rsLib.m_strName);
     m_comboFunction->clear();
     FillFunctionCombo({});
     OnCbnSelchangeComboFunction();
@@ -259,7 +253,7 @@ void CDlgRs232EditLib::OnBnClickedNewLib() {
     prompt.m_nMode = CDlgNewName::kModeRs232Lib;
     if (prompt.DoModal() != kIdOk || !prompt.m_bAccepted)
         return;
-    m_editLibName->setText(ToQ(prompt.m_strName));
+    shown::SetEditText(m_editLibName, prompt.m_strName);
     m_comboFunction->clear();
     UpdateData(false);
     m_rsLib = CRS232LibSet();
@@ -270,11 +264,11 @@ void CDlgRs232EditLib::OnBnClickedNewFunction() {
     CDlgNewName prompt(this);
     prompt.m_nMode = CDlgNewName::kModeRs232Function;
     for (int i = 0; i < m_comboFunction->count(); ++i)
-        prompt.m_existingNames.push_back(cp936::FromUnicode(m_comboFunction->itemText(i)));
+        prompt.m_existingNames.push_back(shown::ItemText(m_comboFunction, i));
     if (prompt.DoModal() != kIdOk || !prompt.m_bAccepted)
         return;
     const CRS232LibFun fun = FunctionFromControls(prompt.m_strName);
-    m_comboFunction->setCurrentIndex(AddSortedItem(m_comboFunction, ToQ(prompt.m_strName)));
+    m_comboFunction->setCurrentIndex(shown::AddSortedItem(m_comboFunction, prompt.m_strName));
     m_rsLib.m_arrFunctions.push_back(fun);
     ++m_rsLib.m_nCount;
 }

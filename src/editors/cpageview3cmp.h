@@ -43,9 +43,8 @@ public:
     int m_nEndChar = 0;         // radio group 1119: 0 none, 1 CR, 2 CR LF
     QLineEdit* m_editEventName; // 1179
 
-    QPushButton* m_btnClearData;  // 1092
-    QPushButton* m_btnAdd;        // 1025
-    QPushButton* m_btnEdit;       // 1026
+    QPushButton* m_btnClearData; // 1092
+    // m_btnAdd 1025 "Add", m_btnEdit 1026 "Edit" (EventPage)
     QRadioButton* m_radioAscii;   // 1117 "Ascii"
     QRadioButton* m_radioHex;     // 1118 "Hex"
     QRadioButton* m_radioEndNone; // 1119 "None"

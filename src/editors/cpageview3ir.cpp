@@ -1,11 +1,11 @@
 #include "editors/cpageview3ir.h"
 
 #include "controls/dialoglayout.h"
+#include "controls/showntext.h"
 #include "editors/cdlgireditlib.h"
 #include "editors/libraryfiles.h"
 #include "editors/slidereditpair.h"
 #include "model/cqvmeventstr.h"
-#include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
@@ -172,16 +172,7 @@ bool CPageView3Ir::CheckPort(bool /*edit*/) {
 // ----- the library
 
 void CPageView3Ir::FillFunctions() {
-    m_comboFunction->clear();
-    QStringList names;
-    for (int i = 0; i < int(m_irLib.m_arrFunctions.size()); ++i)
-        names.push_back(cp936::ToUnicode(m_irLib.GetFunctionName(i)));
-    // A sorted drop-down list: letters compared without regard to case.
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    m_comboFunction->addItems(names);
-    m_comboFunction->setCurrentIndex(-1);
+    shown::FillSorted(m_comboFunction, m_irLib.FunctionNames());
 }
 
 void CPageView3Ir::OnBnClickedChangeLib() {

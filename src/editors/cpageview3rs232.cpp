@@ -2,13 +2,12 @@
 
 #include "controls/crs232edit.h"
 #include "controls/dialoglayout.h"
-#include "controls/sortedcombo.h"
+#include "controls/showntext.h"
 #include "editors/cdlgrs232editlib.h"
 #include "editors/libraryfiles.h"
 #include "editors/serialdatacontrols.h"
 #include "editors/serialeventtext.h"
 #include "model/cqvmeventstr.h"
-#include "platform/codepage.h"
 #include "platform/programpaths.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
@@ -193,8 +192,7 @@ void CPageView3Rs232::OnBnClickedChangeLib() {
         }))
         return;
     SetEditText(m_editLibName, m_rsLib.m_strName);
-    for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
-        AddSortedItem(m_comboLibFunction, cp936::ToUnicode(fun.m_strName));
+    shown::FillSorted(m_comboLibFunction, m_rsLib.FunctionNames());
     m_comboLibFunction->setCurrentIndex(m_comboLibFunction->count() > 0 ? 0 : -1);
     OnCbnSelchangeComboLibFunction();
 }
@@ -322,8 +320,7 @@ void CPageView3Rs232::LoadEvent(std::string text) {
     m_comboLibFunction->clear();
     switch (LoadLibrary(library)) {
     case LibraryRead::Loaded:
-        for (const CRS232LibFun& fun : m_rsLib.m_arrFunctions)
-            AddSortedItem(m_comboLibFunction, cp936::ToUnicode(fun.m_strName));
+        shown::FillSorted(m_comboLibFunction, m_rsLib.FunctionNames());
         break;
     case LibraryRead::Damaged:
         // A missing or unreadable library goes unmentioned; a damaged one

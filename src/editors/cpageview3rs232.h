@@ -75,11 +75,10 @@ public:
     int m_nKey = 0;                // the selected key action at the last Add or Edit
     int m_nSlot = 0;
 
-    QPushButton* m_btnChangeLib;  // 1045
-    QPushButton* m_btnEditLib;    // 1044
-    QPushButton* m_btnClear;      // 1092
-    QPushButton* m_btnAdd;        // 1072
-    QPushButton* m_btnEdit;       // 1073
+    QPushButton* m_btnChangeLib; // 1045
+    QPushButton* m_btnEditLib;   // 1044
+    QPushButton* m_btnClear;     // 1092
+    // m_btnAdd 1072 "Add", m_btnEdit 1073 "Edit" (EventPage)
     QRadioButton* m_radioAscii;   // 1171 "ascii"
     QRadioButton* m_radioHex;     // 1172 "hex"
     QRadioButton* m_radioEndNone; // 1173 "None"

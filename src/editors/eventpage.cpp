@@ -1,6 +1,6 @@
 #include "editors/eventpage.h"
 
-#include "platform/codepage.h"
+#include "controls/showntext.h"
 #include "platform/prompter.h"
 #include "platform/textutil.h"
 
@@ -111,7 +111,7 @@ void EventPage::SelectByIndex(QComboBox* combo, long index) {
 }
 
 bool EventPage::SelectByText(QComboBox* combo, const std::string& text) {
-    const int index = combo->findText(cp936::ToUnicode(text), Qt::MatchFixedString);
+    const int index = shown::FindItem(combo, text, false);
     if (index < 0)
         return false;
     combo->setCurrentIndex(index);
@@ -119,16 +119,16 @@ bool EventPage::SelectByText(QComboBox* combo, const std::string& text) {
 }
 
 void EventPage::SetEditText(QLineEdit* edit, const std::string& text) {
-    edit->setText(cp936::ToUnicode(text));
+    shown::SetEditText(edit, text);
 }
 
 std::string EventPage::EditText(const QLineEdit* edit, bool trimmed) {
-    const std::string text = cp936::FromUnicode(edit->text());
+    const std::string text = shown::EditText(edit);
     return trimmed ? txt::Trim(text) : text;
 }
 
 std::string EventPage::ComboText(const QComboBox* combo) {
-    return combo->currentIndex() < 0 ? std::string() : cp936::FromUnicode(combo->currentText());
+    return shown::CurrentText(combo);
 }
 
 void EventPage::ShowSendModeControls(int sendMode, const std::array<QWidget*, 3>& repeat,

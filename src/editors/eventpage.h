@@ -101,18 +101,21 @@ public:
     // no selection.
     static void SelectByIndex(QComboBox* combo, long index);
     // Selects the entry whose whole text equals `text`, letters compared
-    // without regard to case; none: the selection stays. True when found.
+    // without regard to case (a byte that is no code only matches itself);
+    // none: the selection stays. True when found.
     static bool SelectByText(QComboBox* combo, const std::string& text);
+    // Shows the 8-bit text in the edit and keeps its bytes (ShownText).
     static void SetEditText(QLineEdit* edit, const std::string& text);
     // Makes a name edit refuse the colon, typed or pasted: it separates the
     // fields of an event text, which has no escape for it, so a colon in a
     // name would shift every later field. Any validator the edit already has
     // still applies.
     static void RefuseColons(QLineEdit* edit);
-    // The edit's text as the program's 8-bit text; `trimmed`: white space
-    // removed at both ends.
+    // The edit's text as the program's 8-bit text: the bytes it was set
+    // from while the user has not changed it; `trimmed`: white space removed
+    // at both ends.
     static std::string EditText(const QLineEdit* edit, bool trimmed = false);
-    // The list's current text as 8-bit text (empty with no selection).
+    // The selected entry's bytes (empty with no selection).
     static std::string ComboText(const QComboBox* combo);
 
     // Send mode 0 hides the repeat and delay controls, 1 shows both, 2 shows

@@ -2,9 +2,9 @@
 
 #include "controls/crs232edit.h"
 #include "controls/radiogroup.h"
+#include "controls/showntext.h"
 #include "editors/serialeventtext.h"
 #include "model/crs232libfun.h"
-#include "platform/codepage.h"
 #include "platform/textutil.h"
 
 #include <QButtonGroup>
@@ -46,11 +46,11 @@ void SerialDataControls::SetTypingMode(int format) {
 
 void SerialDataControls::ConvertToHex(bool trim) {
     Read();
-    std::string text = cp936::FromUnicode(m_controls.data->text());
+    std::string text = shown::EditText(m_controls.data);
     if (trim)
         text = txt::Trim(text);
     if (const std::optional<std::string> hex = serialtext::AsciiToHex(text, m_nEndChar))
-        m_controls.data->setText(cp936::ToUnicode(*hex));
+        shown::SetEditText(m_controls.data, *hex);
 }
 
 void SerialDataControls::OnAsciiClicked() {
@@ -74,7 +74,7 @@ void SerialDataControls::OnHexClicked(bool trim) {
 void FillCombo(QComboBox* combo, const std::vector<std::string>& entries) {
     combo->clear();
     for (const std::string& entry : entries)
-        combo->addItem(cp936::ToUnicode(entry));
+        shown::AddItem(combo, entry);
 }
 
 void FillSerialSettingCombos(QComboBox* baud, QComboBox* dataBits, QComboBox* stopBits, QComboBox* parity) {
@@ -89,10 +89,8 @@ void FillSerialSettingCombos(QComboBox* baud, QComboBox* dataBits, QComboBox* st
 }
 
 bool SelectParity(QComboBox* parity, const std::string& text, bool caseSensitive) {
-    const Qt::MatchFlags match =
-        caseSensitive ? (Qt::MatchExactly | Qt::MatchCaseSensitive) : Qt::MatchFixedString;
     auto select = [&] {
-        const int index = parity->findText(cp936::ToUnicode(text), match);
+        const int index = shown::FindItem(parity, text, caseSensitive);
         if (index >= 0)
             parity->setCurrentIndex(index);
         return index >= 0;

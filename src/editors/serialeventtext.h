@@ -102,5 +102,4 @@ std::string ComposeUcmpText(const UcmpFields& fields);
 extern const PortTable kRs232PortTable;
 extern const PortTable kComparePortTable;
 
-
 } // namespace serialtext

@@ -1,6 +1,6 @@
 #include "editors/slidereditpair.h"
 
-#include "platform/codepage.h"
+#include "controls/showntext.h"
 #include "platform/textutil.h"
 
 #include <QLineEdit>
@@ -40,7 +40,7 @@ void SliderEditPair::SetPosition(int position) {
 void SliderEditPair::Load(const std::string& field) {
     const long n = txt::ToInt(field);
     SetPosition(int(std::clamp<long>(n, m_slider->minimum(), m_slider->maximum())));
-    m_edit->setText(cp936::ToUnicode(field));
+    shown::SetEditText(m_edit, field);
 }
 
 void SliderEditPair::OnHScroll() {
@@ -48,7 +48,7 @@ void SliderEditPair::OnHScroll() {
 }
 
 void SliderEditPair::OnEnChange() {
-    const std::string text = cp936::FromUnicode(m_edit->text());
+    const std::string text = shown::EditText(m_edit);
     if (text.empty()) {
         SetPosition(m_setup.emptyPosition);
         return;

@@ -57,3 +57,10 @@ std::string CIrLibSet::GetEntry(int i) const {
         return {};
     return m_arrFunctions[i];
 }
+
+std::vector<std::string> CIrLibSet::FunctionNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < static_cast<int>(m_arrFunctions.size()); ++i)
+        names.push_back(GetFunctionName(i));
+    return names;
+}

@@ -40,6 +40,8 @@ public:
     std::string GetFunctionName(int i) const;
     // The whole entry i; empty for an index out of range.
     std::string GetEntry(int i) const;
+    // The names of the entries (GetFunctionName), in list order.
+    std::vector<std::string> FunctionNames() const;
 
     std::string m_strName;
     std::vector<std::string> m_arrFunctions;

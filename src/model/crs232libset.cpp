@@ -55,3 +55,10 @@ CRS232LibFun CRS232LibSet::GetFunction(const std::string& name) const {
     const int i = FindFunction(name);
     return i < 0 ? CRS232LibFun() : m_arrFunctions[static_cast<size_t>(i)];
 }
+
+std::vector<std::string> CRS232LibSet::FunctionNames() const {
+    std::vector<std::string> names;
+    for (const CRS232LibFun& fun : m_arrFunctions)
+        names.push_back(fun.m_strName);
+    return names;
+}

@@ -39,6 +39,8 @@ public:
     int FindFunction(const std::string& name) const;
     // A copy of the first function named `name`, or an empty function.
     CRS232LibFun GetFunction(const std::string& name) const;
+    // The functions' names in file order.
+    std::vector<std::string> FunctionNames() const;
 
     std::string m_strName;
     // Kept in step with the array by the editor; set from the array on

@@ -18,21 +18,33 @@ std::string TrimLeft(std::string_view s) {
     return std::string(s.substr(i));
 }
 
+namespace {
+
+// Where the text from `begin` ends once its trailing white space is gone.
+// The text is stepped character by character, so the blank that a lead
+// byte takes as its second byte is no trailing white space.
+size_t EndOfText(std::string_view s, size_t begin) {
+    size_t end = begin;
+    for (size_t i = begin; i < s.size();) {
+        const size_t width = CharWidth(s, i);
+        if (width > 1 || !IsSpace(s[i]))
+            end = i + width;
+        i += width;
+    }
+    return end;
+}
+
+} // namespace
+
 std::string TrimRight(std::string_view s) {
-    size_t n = s.size();
-    while (n > 0 && IsSpace(s[n - 1]))
-        --n;
-    return std::string(s.substr(0, n));
+    return std::string(s.substr(0, EndOfText(s, 0)));
 }
 
 std::string Trim(std::string_view s) {
     size_t i = 0;
     while (i < s.size() && IsSpace(s[i]))
         ++i;
-    size_t n = s.size();
-    while (n > i && IsSpace(s[n - 1]))
-        --n;
-    return std::string(s.substr(i, n - i));
+    return std::string(s.substr(i, EndOfText(s, i) - i));
 }
 
 bool IsBlank(std::string_view s) {
@@ -60,7 +72,7 @@ size_t WholeCharLength(std::string_view s, size_t maxBytes) {
         return s.size();
     size_t n = 0;
     while (n < maxBytes) {
-        const size_t width = IsLeadByte(s[n]) ? 2 : 1;
+        const size_t width = CharWidth(s, n);
         if (n + width > maxBytes)
             break;
         n += width;

@@ -2,9 +2,10 @@
 // Helpers for the program's 8-bit text (code page 936 bytes held in
 // std::string). Every length, cut and search counts bytes.
 //
-// Trimming and searching for ASCII characters byte by byte is safe on
-// code page 936: the trail byte of a double-byte character is never below
-// 0x40, so it can never be taken for white space, a colon or a digit.
+// Text is stepped character by character as the code page does: a lead
+// byte takes the byte after it as its second byte, whatever that is. In
+// well-formed text the second byte is never below 0x40, so searching for a
+// colon or a digit byte by byte finds the same places.
 
 #include <cstdint>
 #include <string>
@@ -16,6 +17,8 @@ namespace txt {
 // Blank, tab, line feed, vertical tab, form feed, carriage return.
 bool IsSpace(char c);
 
+// White space removed, stepping character by character: a blank that
+// follows a lead byte is that character's second byte and stays.
 std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
@@ -31,6 +34,12 @@ std::string Mid(std::string_view s, long pos, long n = -1);
 inline bool IsLeadByte(char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 0x81 && byte <= 0xFE;
+}
+
+// The number of bytes of the character at `pos` (below s.size()): 2 for a
+// lead byte with a byte after it, else 1.
+inline size_t CharWidth(std::string_view s, size_t pos) {
+    return IsLeadByte(s[pos]) && pos + 1 < s.size() ? 2 : 1;
 }
 
 // How many bytes of s, at most maxBytes, end after a whole character: a

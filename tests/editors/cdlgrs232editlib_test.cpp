@@ -1,8 +1,8 @@
 #include "controls/crs232edit.h"
 #include "editors/cdlgnewname.h"
 #include "editors/cdlgrs232editlib.h"
+#include "libraryfilebytes.h"
 #include "platform/programpaths.h"
-#include "rs232libraryfile.h"
 #include "support/comboinput.h"
 #include "support/filecontent.h"
 #include "support/modalwait.h"
@@ -354,12 +354,15 @@ TEST_F(Rs232EditLib, SaveChecksComeInOrder) {
     EXPECT_EQ(m_prompter.Texts(), (Strings{"Please Create a new lib name", "Please Create a new lib name"}));
     EXPECT_TRUE(m_prompter.FileRequests().empty());
 
-    // A name the list cannot hold as it is stored is not found again.
-    WriteLib("Odd.rss", Rs232Library("Odd", 1, Rs232Record("\x81", "9600", "8", "1", "NONE", 0, 0, 1, "A")));
+    // A name that is no code is found again by its bytes, and a save with
+    // nothing changed writes the file as it was.
+    const std::string odd =
+        Rs232Library("Odd", 1, Rs232Record("\x81", "9600", "8", "1", "NONE", 0, 0, 1, "A"));
+    WriteLib("Odd.rss", odd);
     m_prompter.Clear();
-    CDlgRs232EditLib& odd = Open("Odd", "");
-    Click(odd.m_btnSaveEdit);
-    EXPECT_EQ(m_prompter.Texts(), Strings{"no item"});
+    Click(Open("Odd", "").m_btnSaveEdit);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_EQ(ReadFileBytes(LibFile("Odd.rss")), odd);
 }
 
 TEST_F(Rs232EditLib, NewFunctionRefusesATakenNameAndTakesTheControls) {

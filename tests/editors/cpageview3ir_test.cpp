@@ -5,6 +5,7 @@
 #include "editors/cpageview3ir.h"
 #include "editors/eventpagefactory.h"
 #include "eventpagefixture.h"
+#include "libraryfilebytes.h"
 #include "support/filecontent.h"
 #include "support/screenshot.h"
 
@@ -15,20 +16,6 @@
 #include <QTabWidget>
 
 namespace {
-
-// An .irr file: the name and each entry with a one-byte length (all below
-// 255 here), the count as two bytes.
-std::string IrrBytes(const std::string& name, const std::vector<std::string>& entries) {
-    std::string bytes(1, char(name.size()));
-    bytes += name;
-    bytes += char(entries.size());
-    bytes += '\0';
-    for (const std::string& entry : entries) {
-        bytes += char(entry.size());
-        bytes += entry;
-    }
-    return bytes;
-}
 
 std::string Repeat(const std::string& piece, int times) {
     std::string out;

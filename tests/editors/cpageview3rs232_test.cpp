@@ -6,7 +6,7 @@
 #include "editors/cpageview3rs232.h"
 #include "editors/eventpagefactory.h"
 #include "eventpagefixture.h"
-#include "rs232libraryfile.h"
+#include "libraryfilebytes.h"
 #include "support/comboinput.h"
 #include "support/filecontent.h"
 #include "support/screenshot.h"

@@ -10,6 +10,11 @@ TEST(TextUtil, TrimRemovesEveryWhiteSpaceKindAtBothEndsOnly) {
     EXPECT_EQ(txt::TrimRight("  a b  "), "  a b");
     // A double-byte character (code page 936 "中" = D6 D0) is never cut.
     EXPECT_EQ(txt::Trim(" \xD6\xD0 "), "\xD6\xD0");
+    // Stepped character by character: a lead byte takes the blank after it
+    // as its second byte, and only the blanks after that go.
+    EXPECT_EQ(txt::Trim(" K\x81 "), "K\x81 ");
+    EXPECT_EQ(txt::TrimRight("K\xB0  \t"), "K\xB0 ");
+    EXPECT_EQ(txt::Trim("\x81\t\xD6\xD0\x81"), "\x81\t\xD6\xD0\x81");
     EXPECT_TRUE(txt::IsBlank(" \t "));
     EXPECT_TRUE(txt::IsBlank(""));
     EXPECT_FALSE(txt::IsBlank(" x "));

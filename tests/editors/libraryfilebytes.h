@@ -1,7 +1,8 @@
 #pragma once
-// RS232 library files written out byte by byte, as tests expect them.
+// Library files written out byte by byte, as tests expect them.
 
 #include <string>
+#include <vector>
 
 // One function record: name, baud, data bits, stop bits and parity as
 // strings with a one-byte length (all below 255 here); format, end
@@ -21,4 +22,18 @@ inline std::string Rs232Record(const std::string& name, const std::string& baud,
 // records.
 inline std::string Rs232Library(const std::string& name, char count, const std::string& records) {
     return char(name.size()) + name + std::string{count, 0, 0, 0} + records;
+}
+
+// An .irr file: the name and each entry with a one-byte length (all below
+// 255 here), the count as two bytes.
+inline std::string IrrBytes(const std::string& name, const std::vector<std::string>& entries) {
+    std::string bytes(1, char(name.size()));
+    bytes += name;
+    bytes += char(entries.size());
+    bytes += '\0';
+    for (const std::string& entry : entries) {
+        bytes += char(entry.size());
+        bytes += entry;
+    }
+    return bytes;
 }
