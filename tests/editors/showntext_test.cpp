@@ -111,6 +111,12 @@ TEST_F(ShownTextTest, AnEntryPickedInAListFindsItsOwnEntry) {
     EXPECT_EQ(rs->m_comboLibFunction->currentIndex(), 1);
     ClickRow(dlg.m_listEvent, 5);
     EXPECT_EQ(ir->m_comboFunction->currentIndex(), 2);
+    // Letter case aside, but a byte that is no code matches only itself.
+    const std::string lower = "UART :  : twins : a\x82\x30 : 9600 : 1 : 0 : 0 : 1 : 0 : 0 : 0 : 1 : 1 :1 :";
+    dlg.AddEvent(0, 0, lower);
+    dlg.AddEventRow(lower);
+    ClickRow(dlg.m_listEvent, 6);
+    EXPECT_EQ(rs->m_comboLibFunction->currentIndex(), 2);
 
     // The library editor opens at the function picked on the page; Save
     // Edit rewrites the function picked in its own list, Delete Function
