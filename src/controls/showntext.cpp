@@ -15,8 +15,12 @@ namespace {
 constexpr int kShownRole = Qt::UserRole + 1;
 constexpr char kShownProperty[] = "shownText";
 
-ShownText Kept(const QVariant& value) {
-    return value.value<ShownText>();
+// The bytes of what a widget shows now, by the ShownText kept in `value`
+// (read in place), or converted when none is kept.
+std::string BytesOf(const QVariant& value, const QString& shown) {
+    if (value.metaType() == QMetaType::fromType<ShownText>())
+        return static_cast<const ShownText*>(value.constData())->BytesOf(shown);
+    return cp936::FromUnicode(shown);
 }
 
 bool SortsBefore(const QString& a, const QString& b) {
@@ -65,7 +69,7 @@ void SetEditText(QLineEdit* edit, std::string_view bytes) {
 }
 
 std::string EditText(const QLineEdit* edit) {
-    return Kept(edit->property(kShownProperty)).BytesOf(edit->text());
+    return BytesOf(edit->property(kShownProperty), edit->text());
 }
 
 int AddItem(QComboBox* combo, std::string_view bytes) {
@@ -105,7 +109,7 @@ void FillSorted(QComboBox* combo, const std::vector<std::string>& names) {
 std::string ItemText(const QComboBox* combo, int index) {
     if (index < 0 || index >= combo->count())
         return {};
-    return Kept(combo->itemData(index, kShownRole)).BytesOf(combo->itemText(index));
+    return BytesOf(combo->itemData(index, kShownRole), combo->itemText(index));
 }
 
 std::string CurrentText(const QComboBox* combo) {
@@ -121,6 +125,13 @@ int FindItem(const QComboBox* combo, std::string_view bytes, bool caseSensitive)
     return -1;
 }
 
+bool SelectItem(QComboBox* combo, std::string_view bytes, bool caseSensitive) {
+    const int index = FindItem(combo, bytes, caseSensitive);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+    return index >= 0;
+}
+
 void SetCellText(QTreeWidgetItem* item, int column, std::string_view bytes) {
     const ShownText text(bytes);
     item->setText(column, text.Text());
@@ -128,7 +139,7 @@ void SetCellText(QTreeWidgetItem* item, int column, std::string_view bytes) {
 }
 
 std::string CellText(const QTreeWidgetItem* item, int column) {
-    return Kept(item->data(column, kShownRole)).BytesOf(item->text(column));
+    return BytesOf(item->data(column, kShownRole), item->text(column));
 }
 
 } // namespace shown

@@ -66,6 +66,9 @@ std::string CurrentText(const QComboBox* combo);
 // The first entry whose bytes are `bytes` (`caseSensitive`) or the same
 // letter case aside; -1 when none is.
 int FindItem(const QComboBox* combo, std::string_view bytes, bool caseSensitive);
+// Selects the entry FindItem finds; none: the selection stays. True when
+// found.
+bool SelectItem(QComboBox* combo, std::string_view bytes, bool caseSensitive);
 
 // ----- cells of a report list
 void SetCellText(QTreeWidgetItem* item, int column, std::string_view bytes);

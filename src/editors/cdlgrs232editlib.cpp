@@ -21,23 +21,6 @@ namespace {
 
 constexpr int kDataEditMaxChars = 96;
 
-std::string Text(const QLineEdit* edit) {
-    return shown::EditText(edit);
-}
-
-std::string Text(const QComboBox* combo) {
-    return shown::CurrentText(combo);
-}
-
-// Selects the entry whose text equals `text` exactly; none: the selection
-// stays. True when found.
-bool SelectExact(QComboBox* combo, const std::string& text) {
-    const int index = shown::FindItem(combo, text, true);
-    if (index >= 0)
-        combo->setCurrentIndex(index);
-    return index >= 0;
-}
-
 } // namespace
 
 CDlgRs232EditLib::CDlgRs232EditLib(QWidget* parent, const std::string& library, const std::string& function)
@@ -162,15 +145,12 @@ void CDlgRs232EditLib::FillFunctionCombo(const std::string& name) {
         return;
     shown::FillSorted(m_comboFunction, m_rsLib.FunctionNames());
     m_comboFunction->setCurrentIndex(0);
-    if (!name.empty()) {
-        const int index = shown::FindItem(m_comboFunction, name, false);
-        if (index >= 0)
-            m_comboFunction->setCurrentIndex(index);
-    }
+    if (!name.empty())
+        shown::SelectItem(m_comboFunction, name, false);
 }
 
 bool CDlgRs232EditLib::ShowListedFunction() {
-    const int i = m_rsLib.FindFunction(Text(m_comboFunction));
+    const int i = m_rsLib.FindFunction(shown::CurrentText(m_comboFunction));
     if (i < 0)
         return false;
     if (m_rsLib.m_arrFunctions[size_t(i)].m_nFormat == CRS232LibFun::kFormatAscii)
@@ -181,9 +161,9 @@ bool CDlgRs232EditLib::ShowListedFunction() {
 }
 
 void CDlgRs232EditLib::SelectSerialSettings(const CRS232LibFun& fun) {
-    SelectExact(m_comboBaud, fun.m_strBaud);
-    SelectExact(m_comboDataBit, fun.m_strDataBits);
-    SelectExact(m_comboStopBit, fun.m_strStopBits);
+    shown::SelectItem(m_comboBaud, fun.m_strBaud, true);
+    shown::SelectItem(m_comboDataBit, fun.m_strDataBits, true);
+    shown::SelectItem(m_comboStopBit, fun.m_strStopBits, true);
     SelectParity(m_comboParity, fun.m_strParity, true);
 }
 
@@ -219,7 +199,7 @@ void CDlgRs232EditLib::OnBnClickedRadioAscii() {
     m_data->SetTypingMode(CRS232LibFun::kFormatAscii);
     if (m_nFormat != CRS232LibFun::kFormatAscii) {
         UpdateData(true);
-        const int i = m_rsLib.FindFunction(Text(m_comboFunction));
+        const int i = m_rsLib.FindFunction(shown::CurrentText(m_comboFunction));
         if (i >= 0 && m_rsLib.m_arrFunctions[size_t(i)].m_nFormat == CRS232LibFun::kFormatAscii) {
             ShowAsciiFunction(i);
         } else {
@@ -279,7 +259,7 @@ void CDlgRs232EditLib::OnCbnSelchangeComboFunction() {
 }
 
 void CDlgRs232EditLib::OnBnClickedDeleteFunction() {
-    const std::string name = txt::Trim(Text(m_comboFunction));
+    const std::string name = txt::Trim(shown::CurrentText(m_comboFunction));
     if (name.empty())
         return;
     const int i = m_rsLib.FindFunction(name);
@@ -300,8 +280,8 @@ void CDlgRs232EditLib::OnBnClickedClear() {
 }
 
 void CDlgRs232EditLib::OnCbnSelchangeComboDataBit() {
-    FillCombo(m_comboParity,
-              Text(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits : serialtext::kParities);
+    FillCombo(m_comboParity, shown::CurrentText(m_comboDataBit) == "7" ? serialtext::kParitiesSevenBits
+                                                                       : serialtext::kParities);
     m_comboParity->setCurrentIndex(0);
 }
 
@@ -309,13 +289,13 @@ CRS232LibFun CDlgRs232EditLib::FunctionFromControls(const std::string& name) {
     UpdateData(true);
     CRS232LibFun fun;
     fun.m_strName = name;
-    fun.m_strBaud = Text(m_comboBaud);
-    fun.m_strDataBits = Text(m_comboDataBit);
-    fun.m_strStopBits = Text(m_comboStopBit);
-    fun.m_strParity = Text(m_comboParity);
+    fun.m_strBaud = shown::CurrentText(m_comboBaud);
+    fun.m_strDataBits = shown::CurrentText(m_comboDataBit);
+    fun.m_strStopBits = shown::CurrentText(m_comboStopBit);
+    fun.m_strParity = shown::CurrentText(m_comboParity);
     fun.m_nFormat = m_nFormat;
     fun.m_nEndChar = m_nEndChar;
-    if (serialtext::SetFunctionData(fun, Text(m_editData))) {
+    if (serialtext::SetFunctionData(fun, shown::EditText(m_editData))) {
         // Saved as the device takes it; the user learns what was kept.
         const bool hex = fun.m_nFormat != CRS232LibFun::kFormatAscii;
         const int kept = hex ? fun.m_nLength : fun.m_nLength - serialtext::EndByteCount(fun.m_nEndChar);
@@ -325,7 +305,7 @@ CRS232LibFun CDlgRs232EditLib::FunctionFromControls(const std::string& name) {
 }
 
 bool CDlgRs232EditLib::RewriteListedFunction() {
-    if (txt::IsBlank(Text(m_editLibName))) {
+    if (txt::IsBlank(shown::EditText(m_editLibName))) {
         prompt::MessageBox("Please Create a new lib name");
         return false;
     }
@@ -335,7 +315,7 @@ bool CDlgRs232EditLib::RewriteListedFunction() {
     }
     if (m_rsLib.m_arrFunctions.empty())
         return false;
-    const std::string name = Text(m_comboFunction);
+    const std::string name = shown::CurrentText(m_comboFunction);
     const int i = m_rsLib.FindFunction(name);
     if (i < 0) {
         prompt::MessageBox("no item");

@@ -111,11 +111,7 @@ void EventPage::SelectByIndex(QComboBox* combo, long index) {
 }
 
 bool EventPage::SelectByText(QComboBox* combo, const std::string& text) {
-    const int index = shown::FindItem(combo, text, false);
-    if (index < 0)
-        return false;
-    combo->setCurrentIndex(index);
-    return true;
+    return shown::SelectItem(combo, text, false);
 }
 
 void EventPage::SetEditText(QLineEdit* edit, const std::string& text) {

@@ -89,16 +89,10 @@ void FillSerialSettingCombos(QComboBox* baud, QComboBox* dataBits, QComboBox* st
 }
 
 bool SelectParity(QComboBox* parity, const std::string& text, bool caseSensitive) {
-    auto select = [&] {
-        const int index = shown::FindItem(parity, text, caseSensitive);
-        if (index >= 0)
-            parity->setCurrentIndex(index);
-        return index >= 0;
-    };
-    if (select())
+    if (shown::SelectItem(parity, text, caseSensitive))
         return true;
     if (serialtext::CodeOfText(serialtext::kParities, text).empty())
         return false;
     FillCombo(parity, serialtext::kParities);
-    return select();
+    return shown::SelectItem(parity, text, caseSensitive);
 }

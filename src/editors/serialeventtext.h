@@ -52,11 +52,10 @@ std::optional<std::string> AsciiToHex(std::string_view text, int endChar);
 // read by the function's own format and end character. The text is trimmed
 // at both ends first. ASCII: the first bytes (at most 32 less the end bytes,
 // ending after a whole character) and the end bytes; an empty text gives
-// length 0. Hex: the text split at
-// runs of blanks, each token's first two characters read as a hex number
-// (0 when it does not begin with a hex digit), at most 32 tokens; tokens
-// beyond the 32nd are dropped, as the device takes no more. True when the
-// text held more than was kept.
+// length 0. Hex: the text split at runs of blanks, each token's first two
+// characters read as a hex number (0 when it does not begin with a hex
+// digit), at most 32 tokens; tokens beyond the 32nd are dropped, as the
+// device takes no more. True when the text held more than was kept.
 bool SetFunctionData(CRS232LibFun& fun, std::string_view text);
 
 // The fields of a UART event as the RS232 page reads them from its controls.

@@ -40,11 +40,6 @@ protected:
         m_prompter.QueueFile(LibraryFile(name, extension));
         Click(button);
     }
-    // Picks Event List row `row` and presses Add on the page it shows.
-    void PickAndAdd(int row) {
-        ClickRow(m_dlg->m_listEvent, row);
-        Click(m_dlg->EventPageAt(m_dlg->m_tabEvents->currentIndex())->m_btnAdd);
-    }
 };
 
 } // namespace
@@ -171,8 +166,9 @@ TEST_F(ShownTextTest, TextTheUserDidNotChangeGoesBackAsItsBytes) {
     for (const Place& place : places) {
         dlg.AddEvent(0, 0, place.loaded);
         dlg.AddEventRow(place.loaded);
-        PickAndAdd(dlg.m_listEvent->GetItemCount() - 1);
-        EXPECT_EQ(dlg.m_tabEvents->currentIndex(), place.tab);
+        ClickRow(dlg.m_listEvent, dlg.m_listEvent->GetItemCount() - 1);
+        ASSERT_EQ(dlg.m_tabEvents->currentIndex(), place.tab);
+        Click(dlg.EventPageAt(place.tab)->m_btnAdd);
         EXPECT_EQ(SelectedEvents().back(), place.added.empty() ? place.loaded : place.added) << place.tab;
     }
     EXPECT_TRUE(m_prompter.Texts().empty());
