@@ -117,10 +117,17 @@ std::string CurrentText(const QComboBox* combo) {
 }
 
 int FindItem(const QComboBox* combo, std::string_view bytes, bool caseSensitive) {
+    // The entry with the very same bytes comes first: names that differ in
+    // letter case alone are two entries, and a stored name is its own.
     for (int i = 0; i < combo->count(); ++i) {
-        const std::string item = ItemText(combo, i);
-        if (caseSensitive ? item == bytes : ShownText::SameNoCase(item, bytes))
+        if (ItemText(combo, i) == bytes)
             return i;
+    }
+    if (!caseSensitive) {
+        for (int i = 0; i < combo->count(); ++i) {
+            if (ShownText::SameNoCase(ItemText(combo, i), bytes))
+                return i;
+        }
     }
     return -1;
 }

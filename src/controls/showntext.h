@@ -63,8 +63,9 @@ void FillSorted(QComboBox* combo, const std::vector<std::string>& names);
 std::string ItemText(const QComboBox* combo, int index);
 // The selected entry's bytes; empty with no selection.
 std::string CurrentText(const QComboBox* combo);
-// The first entry whose bytes are `bytes` (`caseSensitive`) or the same
-// letter case aside; -1 when none is.
+// The first entry whose bytes are `bytes`; when none is and not
+// `caseSensitive`, the first that is the same letter case aside; -1 when
+// none is.
 int FindItem(const QComboBox* combo, std::string_view bytes, bool caseSensitive);
 // Selects the entry FindItem finds; none: the selection stays. True when
 // found.

@@ -43,8 +43,8 @@ void CPageView3Casd::OnInitDialog() {
 }
 
 std::string CPageView3Casd::BuildEventText() {
-    return txt::Format("CASD : %s : %s : %s : -", EditText(m_editName, true).c_str(),
-                       ComboText(m_comboId).c_str(), ComboText(m_comboKeyNo).c_str());
+    return txt::Compose("CASD : %s : %s : %s : -",
+                        {EditText(m_editName, true), ComboText(m_comboId), ComboText(m_comboKeyNo)});
 }
 
 void CPageView3Casd::LoadEvent(std::string text) {

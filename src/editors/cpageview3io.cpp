@@ -57,8 +57,9 @@ std::string CPageView3IO::BuildEventText() {
     // The level is written whatever the direction: an input carries the
     // hidden level box's choice.
     const int level = m_comboLevel->currentIndex();
-    return txt::Format("GPIO : %s : %d : %d : %d : %d", EditText(m_editName, true).c_str(),
-                       m_comboPort->currentIndex(), m_comboDirection->currentIndex(), level, level);
+    return txt::Compose("GPIO : %s : %d : %d : %d : %d",
+                        {EditText(m_editName, true), m_comboPort->currentIndex(),
+                         m_comboDirection->currentIndex(), level, level});
 }
 
 void CPageView3IO::LoadEvent(std::string) {}

@@ -30,8 +30,8 @@ void CPageView3Page::OnInitDialog() {
 
 std::string CPageView3Page::BuildEventText() {
     // No blank after the colons that follow the two indexes.
-    return txt::Format("ENPG : %s : %d :%01d :0", EditText(m_editName, true).c_str(),
-                       m_comboPage->currentIndex(), m_comboActive->currentIndex());
+    return txt::Compose("ENPG : %s : %d :%01d :0", {EditText(m_editName, true), m_comboPage->currentIndex(),
+                                                    m_comboActive->currentIndex()});
 }
 
 void CPageView3Page::LoadEvent(std::string text) {

@@ -36,8 +36,8 @@ void CPageView3Toggle::OnInitDialog() {
 }
 
 std::string CPageView3Toggle::BuildEventText() {
-    return txt::Format("LTOG : %s : %d : %d : 0", EditText(m_editName, true).c_str(),
-                       m_comboButton->currentIndex(), m_comboStart->currentIndex());
+    return txt::Compose("LTOG : %s : %d : %d : 0", {EditText(m_editName, true), m_comboButton->currentIndex(),
+                                                    m_comboStart->currentIndex()});
 }
 
 void CPageView3Toggle::LoadEvent(std::string text) {

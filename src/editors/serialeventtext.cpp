@@ -86,17 +86,16 @@ bool SetFunctionData(CRS232LibFun& fun, std::string_view text) {
 }
 
 std::string ComposeUartText(const UartFields& f) {
-    return txt::Format("UART : %s : %s : %s : %s : %s : %s : %s : %d : %d : %d : %d : %d : %d :%d :",
-                       f.eventName.c_str(), f.libName.c_str(), f.function.c_str(), f.baud.c_str(),
-                       CodeOfText(kDataBits, f.dataBits).c_str(), CodeOfText(kStopBits, f.stopBits).c_str(),
-                       CodeOfText(kParities, f.parity).c_str(), f.format, f.endChar, f.port, f.sendMode,
-                       f.count, f.interval, f.interval) +
+    return txt::Compose("UART : %s : %s : %s : %s : %s : %s : %s : %d : %d : %d : %d : %d : %d :%d :",
+                        {f.eventName, f.libName, f.function, f.baud, CodeOfText(kDataBits, f.dataBits),
+                         CodeOfText(kStopBits, f.stopBits), CodeOfText(kParities, f.parity), f.format,
+                         f.endChar, f.port, f.sendMode, f.count, f.interval, f.interval}) +
            f.data;
 }
 
 std::string ComposeUcmpText(const UcmpFields& f) {
-    return txt::Format("UCMP : %s : %d : %d : %d :%d :", f.eventName.c_str(), f.port, f.format, f.endChar,
-                       f.compareMode) +
+    return txt::Compose("UCMP : %s : %d : %d : %d :%d :",
+                        {f.eventName, f.port, f.format, f.endChar, f.compareMode}) +
            f.data;
 }
 

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
+#include <stdexcept>
 
 namespace txt {
 
@@ -94,6 +95,39 @@ std::string Format(const char* fmt, ...) {
         out.resize(static_cast<size_t>(n));
     }
     va_end(ap2);
+    return out;
+}
+
+std::string Compose(std::string_view fmt, std::initializer_list<Field> fields) {
+    std::string out;
+    auto field = fields.begin();
+    size_t i = 0;
+    while (i < fmt.size()) {
+        const size_t mark = fmt.find('%', i);
+        out += fmt.substr(i, mark - i);
+        if (mark == std::string_view::npos)
+            break;
+        const size_t conversion = fmt.find_first_of("sd%", mark + 1);
+        if (conversion == std::string_view::npos)
+            break;
+        const std::string_view flags = fmt.substr(mark + 1, conversion - mark - 1);
+        i = conversion + 1;
+        if (fmt[conversion] != '%' && field == fields.end())
+            throw std::invalid_argument("a field is missing for the text");
+        switch (fmt[conversion]) {
+        case '%':
+            out += '%';
+            break;
+        case 's':
+            out += std::get<std::string_view>(*field++);
+            break;
+        default: {
+            const int width = int(ToInt(flags));
+            const long value = std::get<long>(*field++);
+            out += flags.starts_with('0') ? Format("%0*ld", width, value) : Format("%*ld", width, value);
+        }
+        }
+    }
     return out;
 }
 

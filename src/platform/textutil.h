@@ -8,8 +8,10 @@
 // colon or a digit byte by byte finds the same places.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace txt {
@@ -48,6 +50,12 @@ size_t WholeCharLength(std::string_view s, size_t maxBytes);
 
 // printf-style formatting into a std::string.
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// A text made of names and numbers, printf-style, where each %s takes the
+// whole of its text: a zero byte and what follows it go in too. A number
+// takes %d, with the flag 0 and a width as Format takes them.
+using Field = std::variant<long, std::string_view>;
+std::string Compose(std::string_view fmt, std::initializer_list<Field> fields);
 
 // The C integer conversion: leading white space, an optional sign, then
 // digits up to the first non-digit; no digits reads as 0. Saturates instead

@@ -205,3 +205,77 @@ TEST_F(ShownTextTest, TextTheUserDidNotChangeGoesBackAsItsBytes) {
     EXPECT_EQ(editor.m_editData->text(), QString("aa 01 02 5a 81 7f d6 d0 b0"));
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
+
+TEST_F(ShownTextTest, AStoredNamePicksTheEntryWithItsVeryBytesFirst) {
+    // Names that differ in letter case alone, "ab1" first in each list. A
+    // stored name selects its very own entry; one that no entry has exactly
+    // takes the first that is the same letter case aside.
+    const auto rss = [](const char* name, const char* data) {
+        return Rs232Record(name, "9600", "8", "1", "NONE", 1, 0, 1, data);
+    };
+    WriteLibrary("case", "rss", Rs232Library("case", 2, rss("ab1", "\x11") + rss("AB1", "\x22")));
+    WriteLibrary("case", "irr", IrrBytes("case", {"ab1 : 111111", "AB1 : 222222"}));
+    CravloDlg& dlg = StartWithAction();
+    const auto uart = [](const char* function) {
+        return "UART :  : case : " + std::string(function) +
+               " : 9600 : 1 : 0 : 0 : 1 : 0 : 0 : 0 : 1 : 1 :1 :11";
+    };
+    const auto infr = [](const char* function, const char* code) {
+        return "INFR : case : " + std::string(function) + " : 0 : 1 : 0 : 1 : 1 : c6 : " + code;
+    };
+    // The event re-loaded, the event Add gives, and what the RS232 library
+    // editor shows when Edit Lib opens it on the page's function.
+    const std::vector<Strings> places = {
+        {uart("AB1"), uart("AB1"), "AB1 22"},
+        {uart("Ab1"), uart("ab1"), "ab1 11"},
+        {infr("AB1", "222222"), infr("AB1", "222222")},
+        {infr("Ab1", "222222"), infr("ab1", "111111")},
+    };
+    auto* rs = PageAt<CPageView3Rs232>(kPageRs232);
+    for (const Strings& place : places) {
+        dlg.AddEvent(0, 0, place[0]);
+        dlg.AddEventRow(place[0]);
+        ClickRow(dlg.m_listEvent, dlg.m_listEvent->GetItemCount() - 1);
+        if (place.size() > 2) {
+            OnModalOf<CDlgRs232EditLib>([&](CDlgRs232EditLib* editor) {
+                EXPECT_EQ(
+                    (editor->m_comboFunction->currentText() + " " + editor->m_editData->text()).toStdString(),
+                    place[2]);
+                Click(editor->m_btnOk);
+            });
+            Click(rs->m_btnEditLib);
+        }
+        Click(dlg.EventPageAt(dlg.m_tabEvents->currentIndex())->m_btnAdd);
+        EXPECT_EQ(SelectedEvents().back(), place[1]);
+    }
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
+
+TEST_F(ShownTextTest, AZeroByteInAStoredNameGoesBackWhole) {
+    const std::string zero("N\0Z", 3);
+    WriteLibrary("zero", "rss",
+                 Rs232Library("zero", 1, Rs232Record(zero, "9600", "8", "1", "NONE", 1, 0, 1, "\x11")));
+    WriteLibrary("zero", "irr", IrrBytes("zero", {zero + " : 0a0b"}));
+    CravloDlg& dlg = StartWithAction();
+    // Each event is picked in the Event List and stored again by Edit, its
+    // zero bytes and what follows them included.
+    const std::string uart = " : 9600 : 1 : 0 : 0 : 1 : 0 : 0 : 0 : 1 : 1 :1 :11";
+    const std::vector<std::string> events = {
+        "UART : " + zero + " : " + zero + " : " + uart,
+        "UART : " + zero + " : zero : " + zero + uart,
+        "UCMP : " + zero + " : 1 : 0 : 0 :0 :" + zero,
+        "INFR : zero : " + zero + " : 0 : 0 : 0 : 1 : 1 : c6 : 0a0b",
+        "ENPG : " + zero + " : 0 :1 :0",
+        "LTOG : " + zero + " : 0 : 2 : 0",
+        "CASD : " + zero + " : 1 : 1 : -",
+    };
+    for (const std::string& event : events) {
+        dlg.AddEvent(0, 0, event);
+        dlg.AddEventRow(event);
+        const int row = dlg.m_listEvent->GetItemCount() - 1;
+        ClickRow(dlg.m_listEvent, row);
+        Click(dlg.EventPageAt(dlg.m_tabEvents->currentIndex())->m_btnEdit);
+        EXPECT_EQ(SelectedEvents()[size_t(row)], event) << event.substr(0, 4);
+    }
+    EXPECT_TRUE(m_prompter.Texts().empty());
+}
