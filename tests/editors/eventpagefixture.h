@@ -99,8 +99,9 @@ protected:
 
     static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    // The user clicks row `row` of a list.
+    // The user clicks row `row` of a list, scrolled into view.
     static void ClickRow(ReportListCtrl* list, int row) {
+        list->scrollToItem(list->topLevelItem(row));
         const QRect r = list->visualItemRect(list->topLevelItem(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     }
