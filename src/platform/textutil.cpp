@@ -107,25 +107,17 @@ std::string Compose(std::string_view fmt, std::initializer_list<Field> fields) {
         out += fmt.substr(i, mark - i);
         if (mark == std::string_view::npos)
             break;
-        const size_t conversion = fmt.find_first_of("sd%", mark + 1);
-        if (conversion == std::string_view::npos)
-            break;
+        const size_t conversion = fmt.find_first_of("sd", mark + 1);
+        if (conversion == std::string_view::npos || field == fields.end())
+            throw std::invalid_argument("the text's fields do not match its format");
         const std::string_view flags = fmt.substr(mark + 1, conversion - mark - 1);
         i = conversion + 1;
-        if (fmt[conversion] != '%' && field == fields.end())
-            throw std::invalid_argument("a field is missing for the text");
-        switch (fmt[conversion]) {
-        case '%':
-            out += '%';
-            break;
-        case 's':
+        if (fmt[conversion] == 's') {
             out += std::get<std::string_view>(*field++);
-            break;
-        default: {
+        } else {
             const int width = int(ToInt(flags));
             const long value = std::get<long>(*field++);
             out += flags.starts_with('0') ? Format("%0*ld", width, value) : Format("%*ld", width, value);
-        }
         }
     }
     return out;
